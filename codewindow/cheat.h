@@ -1,0 +1,38 @@
+#pragma once
+
+#include "game/module1.h"
+#include "ui/control.h"
+#include "ui/window.h"
+
+#include <cstdint>
+
+namespace zandiro {
+
+inline constexpr int cheatClientWidth = 194;
+inline constexpr int cheatClientHeight = 42;
+
+// The hidden code window: it counts the keys of a code typed so far and, when
+// a code is complete, changes the roll rules.
+class Cheat {
+  public:
+    Cheat(Module1& module1, WindowFrame& mainWindow);
+
+    // Shows the window, loading it the first time.
+    void show();
+    void Form_Load();
+    void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+    // The close box hides the window and brings the main window back, as Q does.
+    void closeBox();
+
+    WindowFrame window;
+    Control Label1;
+
+  private:
+    void leave();
+    void showProgress();
+
+    Module1& module1_;
+    WindowFrame& mainWindow_;
+};
+
+} // namespace zandiro

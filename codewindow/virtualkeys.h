@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zandiro::vk {
+
+// Windows virtual-key codes of the keys the code window knows.
+inline constexpr std::int16_t back = 0x08;
+inline constexpr std::int16_t tab = 0x09;
+inline constexpr std::int16_t enter = 0x0D;
+inline constexpr std::int16_t shift = 0x10;
+inline constexpr std::int16_t control = 0x11;
+inline constexpr std::int16_t menu = 0x12;
+inline constexpr std::int16_t escape = 0x1B;
+inline constexpr std::int16_t space = 0x20;
+inline constexpr std::int16_t prior = 0x21; // Page Up
+inline constexpr std::int16_t next = 0x22;  // Page Down
+inline constexpr std::int16_t end = 0x23;
+inline constexpr std::int16_t home = 0x24;
+inline constexpr std::int16_t insert = 0x2D;
+inline constexpr std::int16_t del = 0x2E;
+inline constexpr std::int16_t digit0 = 0x30;  // digits 0 to 9 are 0x30 to 0x39
+inline constexpr std::int16_t letterA = 0x41; // letters A to Z are 0x41 to 0x5A
+inline constexpr std::int16_t letterK = 0x4B;
+inline constexpr std::int16_t letterM = 0x4D;
+inline constexpr std::int16_t letterQ = 0x51;
+inline constexpr std::int16_t numpad0 = 0x60; // keypad digits 0 to 9 are 0x60 to 0x69
+inline constexpr std::int16_t f1 = 0x70;      // F1 to F24 are 0x70 to 0x87
+inline constexpr std::int16_t f2 = 0x71;
+inline constexpr std::int16_t oem1 = 0xBA;      // ; and :
+inline constexpr std::int16_t oemPlus = 0xBB;   // = and +
+inline constexpr std::int16_t oemComma = 0xBC;  // , and <
+inline constexpr std::int16_t oemMinus = 0xBD;  // - and _
+inline constexpr std::int16_t oemPeriod = 0xBE; // . and >
+inline constexpr std::int16_t oem2 = 0xBF;      // / and ?
+inline constexpr std::int16_t oem3 = 0xC0;      // ` and ~
+inline constexpr std::int16_t oem4 = 0xDB;      // [ and {
+inline constexpr std::int16_t oem5 = 0xDC;      // \ and |
+inline constexpr std::int16_t oem6 = 0xDD;      // ] and }
+inline constexpr std::int16_t oem7 = 0xDE;      // ' and "
+
+} // namespace zandiro::vk

@@ -1,0 +1,116 @@
+#include "codewindow/cheat.h"
+#include "game/zandiro.h"
+#include "ui/hittest.h"
+
+#include <string_view>
+
+namespace zandiro {
+namespace {
+
+using Handler = void (Zandiro::*)();
+
+struct NamedHandler {
+    std::string_view name;
+    Handler handler;
+};
+
+constexpr NamedHandler clickHandlers[] = {
+    {"press", &Zandiro::press_Click},       {"restart", &Zandiro::restart_Click},
+    {"exitgame", &Zandiro::exitgame_Click}, {"thrkind", &Zandiro::thrkind_Click},
+    {"frkind", &Zandiro::frkind_Click},     {"fvkind", &Zandiro::fvkind_Click},
+    {"chance", &Zandiro::chance_Click},     {"fullh", &Zandiro::fullh_Click},
+    {"sstr", &Zandiro::sstr_Click},         {"lstr", &Zandiro::lstr_Click},
+    {"Label1", &Zandiro::Label1_Click},     {"Label2", &Zandiro::Label2_Click},
+};
+
+// A click is the left button, but a hold marker answers any button, as the
+// rest of its die does.
+bool clicksWith(const Control& c, MouseButton button) {
+    return button == MouseButton::Left || c.kind == ControlKind::Image;
+}
+
+std::int16_t buttonCode(MouseButton button) {
+    switch (button) {
+    case MouseButton::Left:
+        return 1;
+    case MouseButton::Right:
+        return 2;
+    case MouseButton::Middle:
+        return 4;
+    }
+    return 0;
+}
+
+} // namespace
+
+void Zandiro::click(ControlId id) {
+    if (!window.visible || id < 0 || id >= form.size()) {
+        return;
+    }
+    const Control& c = form.at(id);
+    if (!c.visible || !c.enabled) {
+        return;
+    }
+    if (c.name == "Hold") {
+        Hold_Click(static_cast<std::int16_t>(c.index));
+        return;
+    }
+    if (c.name == "numbers") {
+        numbers_Click(static_cast<std::int16_t>(c.index));
+        return;
+    }
+    for (const NamedHandler& entry : clickHandlers) {
+        if (entry.name == c.name) {
+            (this->*entry.handler)();
+            return;
+        }
+    }
+}
+
+void Zandiro::mouseDown(MouseButton button, int shift, double x, double y) {
+    if (!window.visible) {
+        return;
+    }
+    const ControlId target = controlAt(form, x, y);
+    lastPressOnForm_ = target == noControl;
+    pressed_ = target;
+    if (target == noControl) {
+        Form_MouseDown(buttonCode(button), static_cast<std::int16_t>(shift), static_cast<float>(x),
+                       static_cast<float>(y));
+    }
+}
+
+void Zandiro::mouseUp(MouseButton button, double x, double y) {
+    const ControlId pressed = pressed_;
+    pressed_ = noControl;
+    if (!window.visible || pressed == noControl || controlAt(form, x, y) != pressed) {
+        return;
+    }
+    if (clicksWith(form.at(pressed), button)) {
+        click(pressed);
+    }
+}
+
+// The second press of a double-click arrives as a double-click only, and it
+// goes where the first press went.
+void Zandiro::dblClick(double, double) {
+    pressed_ = noControl;
+    if (window.visible && lastPressOnForm_) {
+        Form_DblClick();
+    }
+}
+
+void Zandiro::Form_DblClick() {
+    cheat_.show();
+    window.visible = false;
+}
+
+void Zandiro::Label1_Click() {
+    platform_.messageBox("Code is: k, ;, /, Shift, Insert, End.");
+}
+
+void Zandiro::Label2_Click() {
+    platform_.messageBox("Code is: Page Up, Backspace, m, -, F2, a number from 1 to 5.");
+}
+
+} // namespace zandiro

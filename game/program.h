@@ -1,0 +1,24 @@
+#pragma once
+
+#include "codewindow/cheat.h"
+#include "game/module1.h"
+#include "game/platform.h"
+#include "game/zandiro.h"
+
+namespace zandiro {
+
+// Everything that lives for the whole run: the roll rules, the main window
+// object and the code window.
+struct Program {
+    explicit Program(Platform& platform)
+        : zandiro(module1, platform, cheat), cheat(module1, zandiro.window) {}
+
+    // Creates and shows the start window.
+    void start() { zandiro.load(); }
+
+    Module1 module1;
+    Zandiro zandiro;
+    Cheat cheat;
+};
+
+} // namespace zandiro

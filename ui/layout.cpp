@@ -1,0 +1,142 @@
+#include "ui/layout.h"
+
+namespace zandiro {
+namespace {
+
+const Font buttonFont{"Times New Roman", 14.25, 700};
+const Font cardFont{"Times New Roman", 12, 700};
+const Font grandFont{"Times New Roman", 15.75, 700};
+const Font headingFont{"Impact", 14.25, 400};
+constexpr Rgb red{255, 0, 0};
+
+Control button(const char* name, const char* caption, int top, bool visible, int tab) {
+    Control c;
+    c.name = name;
+    c.kind = ControlKind::PushButton;
+    c.caption = caption;
+    c.left = 280;
+    c.top = top;
+    c.width = 97;
+    c.height = 33;
+    c.font = buttonFont;
+    c.visible = visible;
+    c.tabIndex = tab;
+    return c;
+}
+
+struct LabelSpec {
+    const char* name;
+    int index;
+    const char* caption;
+    int left, top, width, height;
+    Rgb background;
+    const Font* font;
+    bool autosize;
+    int tab;
+};
+
+Control label(const LabelSpec& s) {
+    Control c;
+    c.name = s.name;
+    c.index = s.index;
+    c.caption = s.caption;
+    c.left = s.left;
+    c.top = s.top;
+    c.width = s.width;
+    c.height = s.height;
+    c.background = s.background;
+    c.font = *s.font;
+    c.bordered = true;
+    c.align = s.autosize ? Align::Left : Align::Centre;
+    c.autosize = s.autosize;
+    c.tabIndex = s.tab;
+    return c;
+}
+
+Control holdMarker() {
+    Control c;
+    c.name = "Hold";
+    c.index = 1;
+    c.kind = ControlKind::Image;
+    c.left = 272;
+    c.top = 40;
+    c.width = 57;
+    c.height = 33;
+    return c;
+}
+
+Control dieBody() {
+    Control c;
+    c.name = "Rect";
+    c.index = 1;
+    c.kind = ControlKind::RoundedRect;
+    c.left = 264;
+    c.top = 136;
+    c.width = 60;
+    c.height = 60;
+    return c;
+}
+
+Control pipTemplate() {
+    Control c;
+    c.name = "pip";
+    c.index = 0;
+    c.kind = ControlKind::Circle;
+    c.left = 368;
+    c.top = 32;
+    c.width = 13;
+    c.height = 13;
+    c.background = red;
+    c.visible = false;
+    return c;
+}
+
+Control revealLabel(const char* name, const char* caption, int left, int top, int size, int width,
+                    int tab) {
+    Control c;
+    c.name = name;
+    c.caption = caption;
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = size;
+    c.background = mainBackground;
+    c.tabIndex = tab;
+    return c;
+}
+
+} // namespace
+
+void buildMainLayout(Form& form) {
+    form.add(button("exitgame", "Exit", 288, false, 15));
+    form.add(button("restart", "Restart", 256, false, 14));
+    form.add(button("press", "Roll", 224, true, 13));
+    form.add(holdMarker());
+    form.add(dieBody());
+    Control label2 = revealLabel("Label2", "", 328, 136, 57, 57, 17);
+    label2.transparent = true;
+    form.add(label2);
+    form.add(revealLabel("Label1", " ", 32, 328, 17, 9, 16));
+    form.add(pipTemplate());
+
+    const LabelSpec labels[] = {
+        {"totl", -1, "Total: 0", 120, 256, 121, 25, {255, 128, 128}, &cardFont, false, 12},
+        {"tott", -1, "Total: 0", 48, 312, 145, 33, {128, 255, 255}, &grandFont, false, 11},
+        {"totu", -1, "Total:  0", 8, 224, 89, 25, {128, 255, 128}, &cardFont, false, 10},
+        {"chance", -1, "Chance: 0", 120, 224, 125, 23, red, &cardFont, false, 9},
+        {"fvkind", -1, "Zandiro: 0", 120, 192, 125, 23, red, &cardFont, false, 8},
+        {"upscores", -1, "Upper Scores", 0, 0, 109, 27, {0, 192, 0}, &headingFont, true, 7},
+        {"lwscores", -1, "Lower Scores", 128, 0, 109, 27, {192, 0, 0}, &headingFont, true, 6},
+        {"numbers", 1, "Aces:  0", 8, 32, 88, 23, {0, 255, 0}, &cardFont, false, 5},
+        {"thrkind", -1, "3 of a Kind: 0 ", 120, 32, 125, 23, red, &cardFont, false, 4},
+        {"frkind", -1, "4 of a Kind: 0", 120, 64, 125, 23, red, &cardFont, false, 3},
+        {"sstr", -1, "Small Straight: 0", 112, 128, 141, 23, red, &cardFont, false, 2},
+        {"lstr", -1, "Large Straight: 0", 112, 160, 141, 23, red, &cardFont, false, 1},
+        {"fullh", -1, "Full House: 0", 120, 96, 125, 23, red, &cardFont, false, 0},
+    };
+    for (const LabelSpec& spec : labels) {
+        form.add(label(spec));
+    }
+}
+
+} // namespace zandiro

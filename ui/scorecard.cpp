@@ -1,0 +1,27 @@
+#include "game/zandiro.h"
+
+namespace zandiro {
+namespace {
+
+constexpr const char* upperCaptions[] = {"Aces: 0",  "Twos: 0",  "Threes: 0",
+                                         "Fours: 0", "Fives: 0", "Sixes: 0"};
+
+} // namespace
+
+// Completes the upper section: six labels, one per face, in a column.
+void Zandiro::loadlabels() {
+    for (int k = 1; k <= 6; ++k) {
+        if (k > 1) {
+            form.loadMember("numbers", k);
+        }
+        Control& label = numbers(k);
+        label.left = 8;
+        label.top = 32 * k;
+        label.visible = true;
+        label.caption = upperCaptions[k - 1];
+        label.background = Rgb{0, 255, 0};
+        label.foreground = Rgb{0, 0, 0};
+    }
+}
+
+} // namespace zandiro
