@@ -1,0 +1,23 @@
+#include "app/qtplatform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace zandiro {
+
+void QtPlatform::messageBox(const std::string& text) {
+    QWidget* parent = beforeMessage_ ? beforeMessage_() : nullptr;
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+                    QString::fromStdString(text), QMessageBox::Ok, parent);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtPlatform::endProgram() {
+    if (onEnd_) {
+        onEnd_();
+    }
+    QCoreApplication::exit(0);
+}
+
+} // namespace zandiro

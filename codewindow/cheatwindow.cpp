@@ -1,0 +1,40 @@
+#include "codewindow/cheatwindow.h"
+
+#include "codewindow/keymap.h"
+#include "ui/controlwidgets.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace zandiro {
+
+CheatWindow::CheatWindow(Cheat& cheat, std::function<void()> afterEvent)
+    : cheat_(cheat), afterEvent_(std::move(afterEvent)), label_(new LabelWidget(this)) {
+    setFixedSize(cheatClientWidth, cheatClientHeight);
+    setFocusPolicy(Qt::StrongFocus);
+    label_->apply(cheat_.Label1);
+}
+
+void CheatWindow::sync() {
+    setWindowTitle(QString::fromStdString(cheat_.window.title));
+    setVisible(cheat_.window.visible);
+    if (cheat_.window.visible) {
+        activateWindow();
+        setFocus();
+    }
+}
+
+// Every key-down counts, auto-repeated ones included.
+void CheatWindow::keyPressEvent(QKeyEvent* event) {
+    const auto shift = static_cast<std::int16_t>(event->modifiers().testFlag(Qt::ShiftModifier));
+    cheat_.Form_KeyDown(virtualKeyCode(*event), shift);
+    afterEvent_();
+}
+
+void CheatWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    cheat_.closeBox();
+    afterEvent_();
+}
+
+} // namespace zandiro

@@ -1,0 +1,118 @@
+#include "codewindow/keymap.h"
+
+#include "codewindow/virtualkeys.h"
+
+namespace zandiro {
+namespace {
+
+struct KeyCode {
+    int qtKey;
+    std::int16_t code;
+};
+
+// Keys whose code does not follow from a range of letters, digits or F-keys.
+// Shifted symbols stand with the key that types them.
+constexpr KeyCode namedKeys[] = {
+    {Qt::Key_Backspace, vk::back},
+    {Qt::Key_Tab, vk::tab},
+    {Qt::Key_Backtab, vk::tab},
+    {Qt::Key_Return, vk::enter},
+    {Qt::Key_Enter, vk::enter},
+    {Qt::Key_Shift, vk::shift},
+    {Qt::Key_Control, vk::control},
+    {Qt::Key_Alt, vk::menu},
+    {Qt::Key_Escape, vk::escape},
+    {Qt::Key_Space, vk::space},
+    {Qt::Key_PageUp, vk::prior},
+    {Qt::Key_PageDown, vk::next},
+    {Qt::Key_End, vk::end},
+    {Qt::Key_Home, vk::home},
+    {Qt::Key_Insert, vk::insert},
+    {Qt::Key_Delete, vk::del},
+    {Qt::Key_Left, 0x25},
+    {Qt::Key_Up, 0x26},
+    {Qt::Key_Right, 0x27},
+    {Qt::Key_Down, 0x28},
+    {Qt::Key_CapsLock, 0x14},
+    {Qt::Key_Pause, 0x13},
+    {Qt::Key_Print, 0x2C},
+    {Qt::Key_NumLock, 0x90},
+    {Qt::Key_ScrollLock, 0x91},
+    {Qt::Key_Meta, 0x5B},
+    {Qt::Key_Menu, 0x5D},
+    {Qt::Key_Semicolon, vk::oem1},
+    {Qt::Key_Colon, vk::oem1},
+    {Qt::Key_Equal, vk::oemPlus},
+    {Qt::Key_Plus, vk::oemPlus},
+    {Qt::Key_Comma, vk::oemComma},
+    {Qt::Key_Less, vk::oemComma},
+    {Qt::Key_Minus, vk::oemMinus},
+    {Qt::Key_Underscore, vk::oemMinus},
+    {Qt::Key_Period, vk::oemPeriod},
+    {Qt::Key_Greater, vk::oemPeriod},
+    {Qt::Key_Slash, vk::oem2},
+    {Qt::Key_Question, vk::oem2},
+    {Qt::Key_QuoteLeft, vk::oem3},
+    {Qt::Key_AsciiTilde, vk::oem3},
+    {Qt::Key_BracketLeft, vk::oem4},
+    {Qt::Key_BraceLeft, vk::oem4},
+    {Qt::Key_Backslash, vk::oem5},
+    {Qt::Key_Bar, vk::oem5},
+    {Qt::Key_BracketRight, vk::oem6},
+    {Qt::Key_BraceRight, vk::oem6},
+    {Qt::Key_Apostrophe, vk::oem7},
+    {Qt::Key_QuoteDbl, vk::oem7},
+    {Qt::Key_Exclam, vk::digit0 + 1},
+    {Qt::Key_At, vk::digit0 + 2},
+    {Qt::Key_NumberSign, vk::digit0 + 3},
+    {Qt::Key_Dollar, vk::digit0 + 4},
+    {Qt::Key_Percent, vk::digit0 + 5},
+    {Qt::Key_AsciiCircum, vk::digit0 + 6},
+    {Qt::Key_Ampersand, vk::digit0 + 7},
+    {Qt::Key_Asterisk, vk::digit0 + 8},
+    {Qt::Key_ParenLeft, vk::digit0 + 9},
+    {Qt::Key_ParenRight, vk::digit0},
+};
+
+// The keypad's own keys; with Num Lock off its digits arrive as the
+// navigation keys and keep those keys' codes.
+constexpr KeyCode keypadKeys[] = {
+    {Qt::Key_Asterisk, 0x6A}, {Qt::Key_Plus, 0x6B},  {Qt::Key_Minus, 0x6D},
+    {Qt::Key_Period, 0x6E},   {Qt::Key_Slash, 0x6F},
+};
+
+std::int16_t lookUp(const KeyCode* begin, const KeyCode* end, int qtKey) {
+    for (const KeyCode* entry = begin; entry != end; ++entry) {
+        if (entry->qtKey == qtKey) {
+            return entry->code;
+        }
+    }
+    return 0;
+}
+
+std::int16_t offset(std::int16_t first, int steps) {
+    return static_cast<std::int16_t>(first + steps);
+}
+
+} // namespace
+
+std::int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
+    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
+        return offset(keypad ? vk::numpad0 : vk::digit0, qtKey - Qt::Key_0);
+    }
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
+        return offset(vk::letterA, qtKey - Qt::Key_A);
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
+        return offset(vk::f1, qtKey - Qt::Key_F1);
+    }
+    if (keypad) {
+        if (const std::int16_t code = lookUp(std::begin(keypadKeys), std::end(keypadKeys), qtKey)) {
+            return code;
+        }
+    }
+    return lookUp(std::begin(namedKeys), std::end(namedKeys), qtKey);
+}
+
+} // namespace zandiro

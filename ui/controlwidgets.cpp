@@ -1,0 +1,163 @@
+#include "ui/controlwidgets.h"
+
+#include "ui/fontmap.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+
+namespace zandiro {
+namespace {
+
+constexpr int roundedCorner = 8;
+
+void placeAndShow(QWidget* w, const Control& c) {
+    w->setGeometry(c.left, c.top, c.width, c.height);
+    w->setEnabled(c.enabled);
+    w->setVisible(c.visible);
+}
+
+// Text colours go into the active and inactive groups only, so that a disabled
+// label keeps the toolkit's greyed look; the background shows in every state.
+QPalette labelPalette(const QPalette& base, const Control& c) {
+    QPalette palette = base;
+    if (c.background) {
+        palette.setColor(QPalette::Window, qtColour(*c.background));
+    }
+    const QColor text = c.foreground ? qtColour(*c.foreground) : base.color(QPalette::WindowText);
+    palette.setColor(QPalette::Active, QPalette::WindowText, text);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
+    return palette;
+}
+
+} // namespace
+
+QColor qtColour(Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+QPixmap holdPicture() {
+    return QPixmap(QStringLiteral(":/bitmaps/1"));
+}
+
+LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void LabelWidget::apply(const Control& c) {
+    bordered_ = c.bordered;
+    setText(QString::fromStdString(c.caption));
+    if (c.font) {
+        setFont(qtFont(*c.font));
+    }
+    setPalette(labelPalette(QApplication::palette(this), c));
+    setAutoFillBackground(!c.transparent);
+    setWordWrap(c.wordWrap);
+    const int horizontal = c.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    setAlignment(Qt::Alignment(horizontal | Qt::AlignTop));
+    setContentsMargins(c.bordered ? 1 : 0, c.bordered ? 1 : 0, c.bordered ? 1 : 0,
+                       c.bordered ? 1 : 0);
+    placeAndShow(this, c);
+    if (c.autosize) {
+        resize(sizeHint());
+    }
+}
+
+void LabelWidget::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (bordered_) {
+        QPainter painter(this);
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ShapeWidget::apply(const Control& c) {
+    kind_ = c.kind;
+    fill_ = c.background;
+    placeAndShow(this, c);
+    update();
+}
+
+// A one-pixel outline in the window-text colour around the fill; a shape
+// without a colour of its own is filled with the system's window colour.
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setBrush(fill_ ? qtColour(*fill_) : palette().color(QPalette::Base));
+    const QRect outline = rect().adjusted(0, 0, -1, -1);
+    if (kind_ == ControlKind::Circle) {
+        painter.drawEllipse(outline);
+    } else {
+        painter.drawRoundedRect(outline, roundedCorner, roundedCorner);
+    }
+}
+
+ImageWidget::ImageWidget(QWidget* parent) : QLabel(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ImageWidget::apply(const Control& c) {
+    if (c.hasPicture && pixmap().isNull()) {
+        setPixmap(holdPicture());
+    }
+    placeAndShow(this, c);
+}
+
+ButtonWidget::ButtonWidget(QWidget* parent) : QPushButton(parent) {}
+
+void ButtonWidget::apply(const Control& c) {
+    setText(QString::fromStdString(c.caption));
+    if (c.font) {
+        setFont(qtFont(*c.font));
+    }
+    placeAndShow(this, c);
+}
+
+QWidget* createControlWidget(const Control& c, QWidget* parent) {
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case ControlKind::Label:
+        widget = new LabelWidget(parent);
+        break;
+    case ControlKind::PushButton:
+        widget = new ButtonWidget(parent);
+        break;
+    case ControlKind::Image:
+        widget = new ImageWidget(parent);
+        break;
+    case ControlKind::RoundedRect:
+    case ControlKind::Circle:
+        widget = new ShapeWidget(parent);
+        break;
+    }
+    applyControl(widget, c);
+    return widget;
+}
+
+void applyControl(QWidget* widget, const Control& c) {
+    switch (c.kind) {
+    case ControlKind::Label:
+        static_cast<LabelWidget*>(widget)->apply(c);
+        break;
+    case ControlKind::PushButton:
+        static_cast<ButtonWidget*>(widget)->apply(c);
+        break;
+    case ControlKind::Image:
+        static_cast<ImageWidget*>(widget)->apply(c);
+        break;
+    case ControlKind::RoundedRect:
+    case ControlKind::Circle:
+        static_cast<ShapeWidget*>(widget)->apply(c);
+        break;
+    }
+}
+
+} // namespace zandiro
