@@ -3,7 +3,12 @@
 namespace zandiro {
 
 std::string numberText(std::int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    if (value < 0) {
+        return std::to_string(value);
+    }
+    std::string text(1, ' ');
+    text += std::to_string(value);
+    return text;
 }
 
 } // namespace zandiro
