@@ -1,0 +1,119 @@
+#pragma once
+
+#include "fakeplatform.h"
+#include "game/program.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace zandiro::testing {
+
+// The thirteen category labels as (name, index).
+struct LabelRef {
+    const char* name;
+    int index;
+};
+inline constexpr std::array<LabelRef, 13> categoryLabels{{
+    {"numbers", 1},
+    {"numbers", 2},
+    {"numbers", 3},
+    {"numbers", 4},
+    {"numbers", 5},
+    {"numbers", 6},
+    {"thrkind", -1},
+    {"frkind", -1},
+    {"fullh", -1},
+    {"sstr", -1},
+    {"lstr", -1},
+    {"fvkind", -1},
+    {"chance", -1},
+}};
+
+inline void PrintTo(const LabelRef& l, std::ostream* os) {
+    *os << l.name;
+    if (l.index >= 0) {
+        *os << l.index;
+    }
+}
+
+// A started game driven the way a player drives it: clicks on controls and
+// presses at window positions.
+class GameTest : public ::testing::Test {
+  protected:
+    void SetUp() override { program.start(); }
+
+    Control& ctl(std::string_view name, int index = -1) { return z.form.get(name, index); }
+
+    // A click as the toolkit delivers it: ignored unless the control can take it.
+    void clickOn(std::string_view name, int index = -1) { z.click(z.form.find(name, index)); }
+
+    // Draws that roll these faces, in die order, for the dice not held.
+    void roll(const std::vector<int>& faces) {
+        for (int face : faces) {
+            platform.rollFaces({face});
+        }
+        clickOn("press");
+    }
+
+    // Press and release at the centre of die d's cell, where its marker lies.
+    void pressDie(int d) {
+        const int row = (d + 1) / 2;
+        const int column = d - 2 * row + 2;
+        const double x = 200 + 64 * column + 30;
+        const double y = 64 * row - 56 + 30;
+        z.mouseDown(MouseButton::Left, 0, x, y);
+        z.mouseUp(MouseButton::Left, x, y);
+    }
+
+    bool held(int d) { return z.Hold(d).visible; }
+
+    // Holds all five dice showing these faces and rolls them: the roll keeps
+    // every value, including 0 for a die without one.
+    void rollHeld(const std::array<int, 5>& faces) {
+        for (int d = 1; d <= 5; ++d) {
+            z.dice[d] = faces[d - 1];
+            if (!held(d)) {
+                pressDie(d);
+            }
+        }
+        clickOn("press");
+    }
+
+    bool anyCategoryEnabled() {
+        for (const LabelRef& l : categoryLabels) {
+            if (ctl(l.name, l.index).enabled) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool allCategoriesEnabled() {
+        for (const LabelRef& l : categoryLabels) {
+            if (!ctl(l.name, l.index).enabled) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The state that every end of turn leaves.
+    void expectTurnEnded() {
+        EXPECT_EQ(z.rolls, 0);
+        EXPECT_TRUE(ctl("press").enabled);
+        EXPECT_FALSE(anyCategoryEnabled());
+        for (int d = 1; d <= 5; ++d) {
+            EXPECT_FALSE(held(d)) << "die " << d;
+        }
+    }
+
+    FakePlatform platform;
+    Program program{platform};
+    Zandiro& z = program.zandiro;
+};
+
+} // namespace zandiro::testing
