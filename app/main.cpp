@@ -3,10 +3,15 @@
 #include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zandiro"));
+    // The desktop file name lets window managers and Wayland compositors match
+    // the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZANDIRO_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" ZANDIRO_APP_ID ".svg")));
     // The windows' own close boxes decide when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
 
