@@ -78,14 +78,6 @@ TEST_F(CodeWindow, FirstOpeningLoadsItInPlaceOfTheMainWindow) {
     EXPECT_TRUE(codeWindowShown());
     EXPECT_FALSE(mainWindowShown());
     EXPECT_EQ(title(), "0 steps are done.") << "no blank before the first count";
-
-    const Control& label = program.cheat.Label1;
-    EXPECT_EQ(label.caption, "Type in the password, or press Q to quit.");
-    EXPECT_EQ((std::vector{label.left, label.top, label.width, label.height}),
-              (std::vector{0, 0, 193, 49}));
-    EXPECT_TRUE(label.wordWrap);
-    EXPECT_EQ(label.background, (Rgb{0, 255, 0}));
-    EXPECT_EQ(label.font, (Font{"Times New Roman", 14.25, 400}));
 }
 
 TEST(CodeWindowLoad, LoadingSetsTheProgressToZero) {
@@ -280,17 +272,6 @@ TEST_F(CodeWindow, ARollRuleEnteredMidTurnWaitsForTheNextRollOrTurn) {
         z.press_Click();
     }
     EXPECT_TRUE(z.control("press").enabled);
-}
-
-TEST_F(CodeWindow, OneRollATurnDisablesRollAfterTheFirstRoll) {
-    Zandiro& z = program.zandiro;
-    typeRollCountCode(1);
-    z.press_Click();
-    EXPECT_FALSE(z.control("press").enabled);
-    z.chance_Click();
-    EXPECT_TRUE(z.control("press").enabled);
-    z.press_Click();
-    EXPECT_FALSE(z.control("press").enabled);
 }
 
 } // namespace
