@@ -94,8 +94,10 @@ void Cheat::Form_KeyDown(std::int16_t KeyCode, std::int16_t) {
     showProgress();
 }
 
+// Closing the window through its frame is taken as the key Q, so the window
+// is hidden rather than unloaded and the main window comes back.
 void Cheat::closeBox() {
-    leave();
+    Form_KeyDown(vk::letterQ, 0);
 }
 
 void Cheat::leave() {

@@ -21,7 +21,8 @@ class Cheat {
     void show();
     void Form_Load();
     void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
-    // The close box hides the window and brings the main window back, as Q does.
+    // The close box acts as the key Q: it hides the window, keeps the progress
+    // and brings the main window back.
     void closeBox();
 
     WindowFrame window;
