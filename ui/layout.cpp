@@ -24,7 +24,7 @@ Control button(const char* name, const char* caption, int top, bool visible, int
     return c;
 }
 
-struct LabelSpec {
+struct LabelRow {
     const char* name;
     int index;
     const char* caption;
@@ -35,7 +35,7 @@ struct LabelSpec {
     int tab;
 };
 
-Control label(const LabelSpec& s) {
+Control label(const LabelRow& s) {
     Control c;
     c.name = s.name;
     c.index = s.index;
@@ -119,7 +119,7 @@ void buildMainLayout(Form& form) {
     form.add(revealLabel("Label1", " ", 32, 328, 17, 9, 16));
     form.add(pipTemplate());
 
-    const LabelSpec labels[] = {
+    const LabelRow labels[] = {
         {"totl", -1, "Total: 0", 120, 256, 121, 25, {255, 128, 128}, &cardFont, false, 12},
         {"tott", -1, "Total: 0", 48, 312, 145, 33, {128, 255, 255}, &grandFont, false, 11},
         {"totu", -1, "Total:  0", 8, 224, 89, 25, {128, 255, 128}, &cardFont, false, 10},
@@ -134,8 +134,8 @@ void buildMainLayout(Form& form) {
         {"lstr", -1, "Large Straight: 0", 112, 160, 141, 23, red, &cardFont, false, 1},
         {"fullh", -1, "Full House: 0", 120, 96, 125, 23, red, &cardFont, false, 0},
     };
-    for (const LabelSpec& spec : labels) {
-        form.add(label(spec));
+    for (const LabelRow& row : labels) {
+        form.add(label(row));
     }
 }
 
