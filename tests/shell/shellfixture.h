@@ -34,7 +34,7 @@ class ShellTest : public ::testing::Test {
     QPushButton* button(const char* name) { return qobject_cast<QPushButton*>(widget(name)); }
     // Die d is held while its marker shows, in the game and on screen alike.
     bool held(int die) {
-        const bool shown = widget("Hold", die)->isVisible();
+        const bool shown = !widget("Hold", die)->isHidden();
         EXPECT_EQ(shown, game().Hold(die).visible) << "die " << die;
         return shown;
     }
