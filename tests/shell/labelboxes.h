@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <stdexcept>
 
 namespace zandiro::testing {
 
