@@ -1,6 +1,7 @@
 #include "ui/controlwidgets.h"
 
 #include "ui/fontmap.h"
+#include "ui/roundedbox.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -89,13 +90,14 @@ void ShapeWidget::apply(const Control& c) {
 // without a colour of its own is filled with the system's window colour.
 void ShapeWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.setBrush(fill_ ? qtColour(*fill_) : palette().color(QPalette::Base));
-    const QRect outline = rect().adjusted(0, 0, -1, -1);
+    const QColor outline = palette().color(QPalette::WindowText);
+    const QColor fill = fill_ ? qtColour(*fill_) : palette().color(QPalette::Base);
     if (kind_ == ControlKind::Circle) {
-        painter.drawEllipse(outline);
+        painter.setPen(outline);
+        painter.setBrush(fill);
+        painter.drawEllipse(rect().adjusted(0, 0, -1, -1));
     } else {
-        painter.drawRoundedRect(outline, roundedCorner, roundedCorner);
+        paintRoundedBox(painter, size(), roundedCorner, fill, outline);
     }
 }
 
@@ -111,7 +113,13 @@ void ImageWidget::apply(const Control& c) {
     placeAndShow(this, c);
 }
 
-ButtonWidget::ButtonWidget(QWidget* parent) : QPushButton(parent) {}
+// A button keeps the toolkit's own colours: without its own palette it would
+// take the window's yellow, and the style draws its frame from that.
+ButtonWidget::ButtonWidget(QWidget* parent) : QPushButton(parent) {
+    QPalette own = QApplication::palette(this);
+    own.setResolveMask(~QPalette::ResolveMask(0));
+    setPalette(own);
+}
 
 void ButtonWidget::apply(const Control& c) {
     setText(QString::fromStdString(c.caption));

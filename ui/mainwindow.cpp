@@ -108,8 +108,12 @@ void MainWindow::centreOnScreen() {
     if (screen == nullptr) {
         return;
     }
+    // The frame, title bar included, is what the player sees centred; move()
+    // places a window by its frame.
     const QRect available = screen->availableGeometry();
-    move(available.center() - QPoint(width() / 2, height() / 2));
+    const QSize frame = frameGeometry().size();
+    move(available.x() + (available.width() - frame.width()) / 2,
+         available.y() + (available.height() - frame.height()) / 2);
 }
 
 void MainWindow::deliver(const std::function<void()>& event) {

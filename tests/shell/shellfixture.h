@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace zandiro::testing {
@@ -22,6 +25,20 @@ class ShellTest : public ::testing::Test {
     MainWindow& window() { return shell.mainWindow(); }
     Zandiro& game() { return shell.program().zandiro; }
 
+    QWidget* widget(const char* name, int index = -1) {
+        return window().widgetFor(game().form.find(name, index));
+    }
+    QLabel* label(const char* name, int index = -1) {
+        return qobject_cast<QLabel*>(widget(name, index));
+    }
+    QPushButton* button(const char* name) { return qobject_cast<QPushButton*>(widget(name)); }
+    // Die d is held while its marker shows, in the game and on screen alike.
+    bool held(int die) {
+        const bool shown = !widget("Hold", die)->isHidden();
+        EXPECT_EQ(shown, game().Hold(die).visible) << "die " << die;
+        return shown;
+    }
+
     // Lets posted events (deferred deletes, layout, paints) run.
     static void settle() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -30,15 +47,29 @@ class ShellTest : public ::testing::Test {
 
     QImage picture() { return window().grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
+    // Mouse input goes through the window system, so Qt picks the widget
+    // under the pointer as it would for the player.
     void clickAt(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(&window(), button, Qt::NoModifier, QPoint(x, y));
+        QTest::mouseClick(window().windowHandle(), button, Qt::NoModifier, QPoint(x, y));
+        settle();
+    }
+    void clickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        clickAt(at.x(), at.y(), button);
+    }
+    void doubleClickAt(QPoint at) {
+        QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
         settle();
     }
 
     void clickButton(const char* name) {
-        QWidget* button = window().widgetFor(game().form.find(name));
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button(name), Qt::LeftButton);
         settle();
+    }
+
+    // Rolls through the Roll button, the dice not held showing the faces.
+    void roll(std::initializer_list<int> faces) {
+        platform.rollFaces(faces);
+        clickButton("press");
     }
 
     FakePlatform platform;
