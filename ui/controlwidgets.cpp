@@ -44,6 +44,8 @@ QPixmap holdPicture() {
 LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    // Captions are shown as written, never read as rich text.
+    setTextFormat(Qt::PlainText);
 }
 
 void LabelWidget::apply(const Control& c) {
