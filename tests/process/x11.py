@@ -97,7 +97,12 @@ class Display:
 
     def sync(self):
         """Waits until the server has handled every request sent so far."""
-        self._reply(struct.pack("<BxH", 43, 1))  # GetInputFocus
+        self.input_focus()
+
+    def input_focus(self):
+        """The window that has the keyboard focus."""
+        reply = self._reply(struct.pack("<BxH", 43, 1))  # GetInputFocus
+        return struct.unpack_from("<I", reply, 8)[0]
 
     def new_id(self):
         self._next_id += 1
