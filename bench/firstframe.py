@@ -15,6 +15,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
                                 "process"))
 
 import x11  # noqa: E402
+import xvfb  # noqa: E402
 
 
 
@@ -56,7 +57,8 @@ class FirstFrame:
         self._discard_events()
         started = time.monotonic()
         process = subprocess.Popen(argv, env=self.server.environment(),
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   preexec_fn=xvfb.end_with_parent)
         try:
             window, damage = self._await_window(process, title, size, started + timeout)
             self._await_frame(process, window, damage, probes, started + timeout)

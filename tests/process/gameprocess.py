@@ -8,7 +8,7 @@ import tempfile
 import time
 
 import x11
-from xvfb import Xvfb
+from xvfb import Xvfb, end_with_parent
 
 MAIN_TITLE = "Zandiro!"
 MAIN_SIZE = (396, 355)
@@ -20,8 +20,8 @@ class GameProcess:
         if shutil.which("xdotool") is None:
             raise RuntimeError("xdotool is missing: install the Debian package xdotool")
         self._scratch = tempfile.TemporaryDirectory()
-        self.server = Xvfb()
         try:
+            self.server = Xvfb()
             self.display = x11.Display(self.server.number)
             self._env = self.server.environment()
             runtime = os.path.join(self._scratch.name, "runtime")
@@ -29,7 +29,8 @@ class GameProcess:
             self._env["XDG_RUNTIME_DIR"] = runtime
             self._log = open(os.path.join(self._scratch.name, "output"), "w+")
             self.process = subprocess.Popen([program], env=self._env, stdin=subprocess.DEVNULL,
-                                            stdout=self._log, stderr=subprocess.STDOUT)
+                                            stdout=self._log, stderr=subprocess.STDOUT,
+                                            preexec_fn=end_with_parent)
             self.main = self.wait_for_window(MAIN_TITLE)
         except BaseException:
             self.close()
@@ -43,7 +44,8 @@ class GameProcess:
             process.wait()
         if hasattr(self, "display"):
             self.display.close()
-        self.server.stop()
+        if hasattr(self, "server"):
+            self.server.stop()
         if hasattr(self, "_log"):
             self._log.close()
         self._scratch.cleanup()

@@ -1,9 +1,19 @@
 """A private Xvfb server on a free display number, stopped for sure on exit."""
 
+import ctypes
 import os
 import select
 import shutil
+import signal
 import subprocess
+
+PR_SET_PDEATHSIG = 1
+
+
+def end_with_parent():
+    """Run in a child before it starts: the kernel kills it when the process
+    that started it dies, so a test killed on a timeout leaves nothing behind."""
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
 class Xvfb:
@@ -16,7 +26,8 @@ class Xvfb:
         self._process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
              "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=end_with_parent)
         os.close(write_end)
         try:
             self.number = self._read_number(read_end, timeout)
