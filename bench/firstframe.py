@@ -18,7 +18,6 @@ import x11  # noqa: E402
 import xvfb  # noqa: E402
 
 
-
 class Probe:
     """A rectangle of the window and what its pixels must show."""
 

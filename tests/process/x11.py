@@ -226,11 +226,6 @@ class Image:
         blue, green, red = self._data[offset:offset + 3]
         return red, green, blue
 
-    def count(self, colour):
-        """How many pixels have exactly this colour."""
-        return sum(1 for y in range(self.height) for x in range(self.width)
-                   if self.pixel(x, y) == colour)
-
     def count_dark(self):
         """How many pixels are nearly black, as the cores of dark text are."""
         return sum(1 for y in range(self.height) for x in range(self.width)
