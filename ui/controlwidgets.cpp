@@ -4,6 +4,7 @@
 #include "ui/roundedbox.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QPainter>
 #include <QPalette>
 
@@ -37,8 +38,12 @@ QColor qtColour(Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
+// The picture is read as XPM, which Qt reads itself, without guessing: a guess
+// loads every image format plugin, which costs start-up time and memory.
 QPixmap holdPicture() {
-    return QPixmap(QStringLiteral(":/bitmaps/1"));
+    QImageReader reader(QStringLiteral(":/bitmaps/1"), "XPM");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImageReader(&reader);
 }
 
 LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
