@@ -108,33 +108,53 @@ Session playRandom(std::uint64_t seed, std::size_t maxEvents) {
     return session;
 }
 
+namespace {
+
+// Deletes events [from, to) if the list still fails without them, and cuts
+// what follows the failing event.
+bool tryDelete(std::vector<Event>& events, std::size_t from, std::size_t to,
+               const FailsAt& failsAt) {
+    std::vector<Event> candidate(events.begin(),
+                                 events.begin() + static_cast<std::ptrdiff_t>(from));
+    candidate.insert(candidate.end(),
+                     events.begin() + static_cast<std::ptrdiff_t>(std::min(to, events.size())),
+                     events.end());
+    const auto at = failsAt(candidate);
+    if (!at) {
+        return false;
+    }
+    candidate.resize(std::min(candidate.size(), *at + 1));
+    events = std::move(candidate);
+    return true;
+}
+
+} // namespace
+
 std::vector<Event> shrinkWith(std::vector<Event> events, const FailsAt& failsAt) {
     if (const auto at = failsAt(events)) {
         events.resize(std::min(events.size(), *at + 1));
     }
-    for (std::size_t chunk = std::max<std::size_t>(events.size() / 2, 1);; chunk /= 2) {
-        bool removed = true;
-        while (removed) {
-            removed = false;
+    for (std::size_t before = events.size() + 1; events.size() < before;) {
+        before = events.size();
+        // A fault often needs only the last game, so first the longest prefix
+        // that can go, then halves, quarters and so on down to single events.
+        for (std::size_t cut = events.size(); cut-- > 1;) {
+            if (tryDelete(events, 0, cut, failsAt)) {
+                break;
+            }
+        }
+        for (std::size_t chunk = std::max<std::size_t>(events.size() / 2, 1);; chunk /= 2) {
             for (std::size_t start = 0; start < events.size();) {
-                std::vector<Event> candidate(events.begin(),
-                                             events.begin() + static_cast<std::ptrdiff_t>(start));
-                const std::size_t end = std::min(events.size(), start + chunk);
-                candidate.insert(candidate.end(), events.begin() + static_cast<std::ptrdiff_t>(end),
-                                 events.end());
-                if (const auto at = failsAt(candidate)) {
-                    candidate.resize(std::min(candidate.size(), *at + 1));
-                    events = std::move(candidate);
-                    removed = true;
-                } else {
+                if (!tryDelete(events, start, start + chunk, failsAt)) {
                     start += chunk;
                 }
             }
-        }
-        if (chunk == 1) {
-            return events;
+            if (chunk == 1) {
+                break;
+            }
         }
     }
+    return events;
 }
 
 std::vector<Event> shrink(const std::vector<Event>& events, const Failure& failure) {
