@@ -52,17 +52,23 @@ class Observer {
     };
 
     std::optional<std::string> check(const Program& program) const;
+    std::optional<std::string> followEvent(const Program& program, const PlayPlatform& platform,
+                                           const Event& event);
+    void followDoubleClick();
+    std::optional<std::string> followPress(const Program& program, const Event& event);
+    std::optional<std::string> followRoll(const Program& program, const Event& event);
+    std::optional<std::string> followScore(const Program& program);
     void followKey(int key);
     void leaveCodeWindow();
     void newGame();
-    std::optional<std::string> checkModel(const Program& program) const;
+    std::optional<std::string> checkCodeWindow(const Program& program) const;
+    std::optional<std::string> checkTotals(const Zandiro& z) const;
     std::optional<std::string> checkRoll(const Program& program) const;
     std::optional<std::string> checkTurnEnd(const Program& program) const;
     std::optional<std::string> checkMessages(const Program& program,
                                              const PlayPlatform& platform) const;
 
     Before before_;
-    int generation_ = 0;
     bool turnEnded_ = false;
     bool rollEnabled_ = true;
     bool lastDownOnWindow_ = false; // a double-click goes where its first press went
