@@ -2,6 +2,7 @@
 #include "core/fakeplatform.h"
 #include "game/numbertext.h"
 #include "game/program.h"
+#include "playrun.h"
 
 #include <gtest/gtest.h>
 
@@ -45,23 +46,6 @@ class Limits : public ::testing::Test {
     Program program{platform};
     Zandiro& z = program.zandiro;
 };
-
-TEST_F(Limits, FortyThousandRollsInOneTurnStopCountingAtTheLimit) {
-    enterUnlimitedRolls();
-    for (int n = 1; n <= 40000; ++n) {
-        click("press");
-        ASSERT_EQ(z.rolls, std::min<int>(n, int16Max)) << "roll " << n;
-        ASSERT_TRUE(z.control("press").enabled) << "roll " << n;
-        ASSERT_TRUE(z.control("chance").enabled) << "roll " << n;
-    }
-    // Every draw was 0, so every die shows a one: the last rolls still rolled.
-    EXPECT_EQ(z.pip(7 * 5 - 3).visible, true);
-    click("chance");
-    EXPECT_EQ(z.rolls, 0);
-    EXPECT_EQ(z.chancescore, 5);
-    EXPECT_EQ(z.control("tott").caption, "Total:  5");
-    EXPECT_FALSE(z.control("chance").enabled);
-}
 
 TEST_F(Limits, GrandTotalStopsAtTheLimitAndTheVerdictSaysSo) {
     enterUnlimitedRolls();
@@ -127,5 +111,66 @@ TEST_F(Limits, ZandiroScoreAndLowerTotalStopBelowTheThirtyTwoBitLimit) {
     EXPECT_EQ(z.control("totl").caption, withNumber("Total: ", int32Max));
 }
 
+// The same limits played as events, with every rule checked after each one.
+namespace replayed {
+
+using namespace hardening;
+
+// Draw plans: every die shows the given face.
+std::uint32_t allFaces(int face) {
+    return static_cast<std::uint32_t>((face - 1) << 3 | 4);
+}
+
+std::vector<Event> unlimitedRolls() {
+    return {mouseDown(0, 0, 250, 330), dblClick(250, 330), keyDown(vk::letterK), keyDown(vk::oem1),
+            keyDown(vk::oem2),         keyDown(vk::shift), keyDown(vk::insert),  keyDown(vk::end)};
+}
+
+// Every roll is checked: Roll stays enabled, the count goes up until it stops
+// at 32767, and every die is rolled and drawn.
+TEST(LimitsReplayed, FortyThousandRollsInOneTurnStopCountingAtTheLimit) {
+    Runner runner;
+    for (const Event& e : unlimitedRolls()) {
+        ASSERT_FALSE(runner.step(e).has_value());
+    }
+    for (std::uint32_t n = 1; n <= 40000; ++n) {
+        const auto fault = runner.step(click("press", -1, n));
+        ASSERT_FALSE(fault.has_value()) << "roll " << n << ": " << *fault;
+    }
+    const Zandiro& z = runner.program().zandiro;
+    EXPECT_EQ(z.rolls, int16Max);
+    EXPECT_TRUE(z.control("press").enabled);
+    EXPECT_EQ(runner.stats().rolls, static_cast<std::size_t>(int16Max));
+    const auto fault = runner.step(click("chance"));
+    ASSERT_FALSE(fault.has_value()) << *fault;
+    EXPECT_EQ(z.rolls, 0);
+}
+
+TEST(LimitsReplayed, GrandTotalPastTheLimitKeepsEveryRule) {
+    std::vector<Event> events = unlimitedRolls();
+    for (int n = 0; n < 400; ++n) {
+        events.push_back(click("press", -1, allFaces(6)));
+        events.push_back(click("fvkind"));
+    }
+    const char* categories[] = {"fvkind", "thrkind", "frkind", "fullh", "sstr", "lstr", "chance"};
+    for (const char* name : categories) {
+        events.push_back(click("press", -1, 0x00000001u));
+        events.push_back(click(name));
+    }
+    for (int k = 1; k <= 6; ++k) {
+        events.push_back(click("press", -1, allFaces(k)));
+        events.push_back(click("numbers", k));
+    }
+    Runner runner;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const auto fault = runner.step(events[i]);
+        ASSERT_FALSE(fault.has_value()) << "event " << i << ": " << *fault;
+    }
+    EXPECT_EQ(runner.stats().zandiroScores, 400u);
+    EXPECT_EQ(runner.stats().gamesOver, 1u);
+    EXPECT_EQ(runner.program().zandiro.grandtotal, int16Max);
+}
+
+} // namespace replayed
 } // namespace
 } // namespace zandiro
