@@ -7,12 +7,12 @@ namespace {
 
 // Coordinates on and beside the borders of the dice cells, the lanes between
 // them, the window's edges and the edges of the buttons and hidden labels.
-constexpr std::array<double, 28> specialX{0,   8,     32,    40.5, 41,  120, 245, 263, 264, 265,
-                                          267, 280,   320.5, 323,  324, 325, 326, 327, 328, 329,
-                                          331, 376.5, 377,   385,  387, 388, 389, 396};
-constexpr std::array<double, 31> specialY{0,   7,   8,   9,   33,  44.5, 45,  67,  68,  69,  70,
-                                          71,  72,  73,  131, 132, 133,  134, 135, 136, 137, 195,
-                                          196, 197, 224, 256, 288, 321,  328, 345, 355};
+constexpr std::array<double, 28> borderX{0,   8,     32,    40.5, 41,  120, 245, 263, 264, 265,
+                                         267, 280,   320.5, 323,  324, 325, 326, 327, 328, 329,
+                                         331, 376.5, 377,   385,  387, 388, 389, 396};
+constexpr std::array<double, 31> borderY{0,   7,   8,   9,   33,  44.5, 45,  67,  68,  69,  70,
+                                         71,  72,  73,  131, 132, 133,  134, 135, 136, 137, 195,
+                                         196, 197, 224, 256, 288, 321,  328, 345, 355};
 
 // The keys of both codes, the digits of both keyboards and Q.
 constexpr std::array<int, 34> interestingKeys{0x4B, 0xBA, 0xBF, 0x10, 0x2D, 0x23, 0x21, 0x08, 0x4D,
@@ -26,12 +26,12 @@ constexpr std::array<int, 5> rollCountCode{0x21, 0x08, 0x4D, 0xBD, 0x71};
 constexpr const char* categoryLabels[] = {"thrkind", "frkind", "fullh", "sstr",
                                           "lstr",    "fvkind", "chance"};
 
-double coordinate(Choices& c, double limit, const double* special, std::size_t count,
+double coordinate(Choices& c, double limit, const double* borders, std::size_t count,
                   double boardLow, double boardHigh) {
     const std::uint32_t how = c.below(10);
     const double half = c.below(4) == 0 ? 0.5 : 0.0;
     if (how < 4) {
-        return special[c.below(static_cast<std::uint32_t>(count))];
+        return borders[c.below(static_cast<std::uint32_t>(count))];
     }
     if (how < 7) {
         return boardLow + c.below(static_cast<std::uint32_t>(boardHigh - boardLow)) + half;
@@ -41,11 +41,11 @@ double coordinate(Choices& c, double limit, const double* special, std::size_t c
 }
 
 double pickX(Choices& c) {
-    return coordinate(c, 396, specialX.data(), specialX.size(), 264, 388);
+    return coordinate(c, 396, borderX.data(), borderX.size(), 264, 388);
 }
 
 double pickY(Choices& c) {
-    return coordinate(c, 355, specialY.data(), specialY.size(), 8, 196);
+    return coordinate(c, 355, borderY.data(), borderY.size(), 8, 196);
 }
 
 } // namespace
