@@ -1,0 +1,176 @@
+#include "codewindow/virtualkeys.h"
+#include "core/fakeplatform.h"
+#include "game/numbertext.h"
+#include "game/program.h"
+#include "playrun.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace zandiro {
+namespace {
+
+constexpr std::int16_t int16Max = std::numeric_limits<std::int16_t>::max();
+constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
+
+class Limits : public ::testing::Test {
+  protected:
+    Limits() { program.start(); }
+
+    // Double-clicks the window's background and types the unlimited-rolls code.
+    void enterUnlimitedRolls() {
+        z.mouseDown(MouseButton::Left, 0, 250, 330);
+        z.mouseUp(MouseButton::Left, 250, 330);
+        z.dblClick(250, 330);
+        ASSERT_TRUE(program.cheat.window.visible);
+        for (std::int16_t key : {vk::letterK, vk::oem1, vk::oem2, vk::shift, vk::insert, vk::end}) {
+            program.cheat.Form_KeyDown(key, 0);
+        }
+        ASSERT_EQ(program.module1.unlimitedrolls, 1);
+        ASSERT_TRUE(z.window.visible);
+    }
+
+    void click(std::string_view name, int index = -1) { z.click(z.form.find(name, index)); }
+
+    void roll(std::initializer_list<int> faces) {
+        platform.rollFaces(faces);
+        click("press");
+    }
+
+    static bool negative(const std::string& caption) {
+        return caption.find('-') != std::string::npos;
+    }
+
+    testing::FakePlatform platform;
+    Program program{platform};
+    Zandiro& z = program.zandiro;
+};
+
+TEST_F(Limits, GrandTotalStopsAtTheLimitAndTheVerdictSaysSo) {
+    enterUnlimitedRolls();
+    // 50 for the first five of a kind and 100 for each further one: the
+    // 329th passes 32767.
+    for (int n = 1; n <= 400; ++n) {
+        roll({6, 6, 6, 6, 6});
+        click("fvkind");
+        const std::int64_t score = 50 + 100 * std::int64_t{n - 1};
+        ASSERT_EQ(z.fvkindscore, score);
+        ASSERT_EQ(z.control("totl").caption, withNumber("Total: ", score));
+        ASSERT_EQ(z.grandtotal, std::min<std::int64_t>(score, int16Max)) << "score " << n;
+        ASSERT_EQ(z.control("tott").caption, withNumber("Total: ", z.grandtotal));
+        ASSERT_FALSE(negative(z.control("tott").caption));
+    }
+    EXPECT_EQ(z.control("tott").caption, "Total:  32767");
+
+    // Closes Zandiro with dice that are no five of a kind, then the other twelve.
+    roll({1, 2, 3, 4, 6});
+    click("fvkind");
+    for (int k = 1; k <= 6; ++k) {
+        roll({k, k, k, k, k});
+        click("numbers", k);
+    }
+    for (const char* name : {"thrkind", "frkind", "fullh", "sstr", "lstr"}) {
+        roll({2, 2, 2, 3, 3});
+        click(name);
+    }
+    ASSERT_TRUE(platform.messages.empty());
+    roll({6, 6, 6, 6, 6});
+    click("chance");
+    EXPECT_EQ(z.filled, 13);
+    EXPECT_EQ(z.grandtotal, int16Max);
+    EXPECT_EQ(z.control("tott").caption, "Total:  32767");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages.front(), "You have finished the game with an almost impossible "
+                                         "score of  32767 points! How'd you do it?");
+}
+
+// Twenty million five-of-a-kinds are too many to play, so the score starts
+// just below the 32-bit limit.
+TEST_F(Limits, ZandiroScoreAndLowerTotalStopBelowTheThirtyTwoBitLimit) {
+    enterUnlimitedRolls();
+    roll({3, 3, 3, 3, 3});
+    click("fvkind");
+    z.fvkindscore = int32Max - 150;
+    for (int n = 0; n < 3; ++n) {
+        roll({4, 4, 4, 4, 4});
+        click("fvkind");
+        ASSERT_GT(z.fvkindscore, 0);
+        ASSERT_FALSE(negative(z.control("fvkind").caption));
+    }
+    for (const char* name : {"thrkind", "frkind", "chance"}) {
+        roll({6, 6, 6, 6, 6});
+        click(name);
+    }
+    EXPECT_GE(z.fvkindscore, int32Max - 100);
+    EXPECT_EQ(z.lowertotal, int32Max);
+    EXPECT_EQ(z.grandtotal, int16Max);
+    for (const char* total : {"totu", "totl", "tott"}) {
+        EXPECT_FALSE(negative(z.control(total).caption)) << total;
+    }
+    EXPECT_EQ(z.control("totl").caption, withNumber("Total: ", int32Max));
+}
+
+// The same limits played as events, with every rule checked after each one.
+namespace replayed {
+
+using namespace hardening;
+
+// Draw plans: every die shows the given face.
+std::uint32_t allFaces(int face) {
+    return static_cast<std::uint32_t>((face - 1) << 3 | 4);
+}
+
+std::vector<Event> unlimitedRolls() {
+    return {mouseDown(0, 0, 250, 330), dblClick(250, 330), keyDown(vk::letterK), keyDown(vk::oem1),
+            keyDown(vk::oem2),         keyDown(vk::shift), keyDown(vk::insert),  keyDown(vk::end)};
+}
+
+// Every roll is checked: Roll stays enabled, the count goes up until it stops
+// at 32767, and every die is rolled and drawn.
+TEST(LimitsReplayed, FortyThousandRollsInOneTurnStopCountingAtTheLimit) {
+    Runner runner;
+    for (const Event& e : unlimitedRolls()) {
+        ASSERT_FALSE(runner.step(e).has_value());
+    }
+    for (std::uint32_t n = 1; n <= 40000; ++n) {
+        const auto fault = runner.step(click("press", -1, n));
+        ASSERT_FALSE(fault.has_value()) << "roll " << n << ": " << *fault;
+    }
+    const Zandiro& z = runner.program().zandiro;
+    EXPECT_EQ(z.rolls, int16Max);
+    EXPECT_TRUE(z.control("press").enabled);
+    EXPECT_EQ(runner.stats().rolls, static_cast<std::size_t>(int16Max));
+    const auto fault = runner.step(click("chance"));
+    ASSERT_FALSE(fault.has_value()) << *fault;
+    EXPECT_EQ(z.rolls, 0);
+}
+
+TEST(LimitsReplayed, GrandTotalPastTheLimitKeepsEveryRule) {
+    std::vector<Event> events = unlimitedRolls();
+    for (int n = 0; n < 400; ++n) {
+        events.push_back(click("press", -1, allFaces(6)));
+        events.push_back(click("fvkind"));
+    }
+    const char* categories[] = {"fvkind", "thrkind", "frkind", "fullh", "sstr", "lstr", "chance"};
+    for (const char* name : categories) {
+        events.push_back(click("press", -1, 0x00000001u));
+        events.push_back(click(name));
+    }
+    for (int k = 1; k <= 6; ++k) {
+        events.push_back(click("press", -1, allFaces(k)));
+        events.push_back(click("numbers", k));
+    }
+    Runner runner;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const auto fault = runner.step(events[i]);
+        ASSERT_FALSE(fault.has_value()) << "event " << i << ": " << *fault;
+    }
+    EXPECT_EQ(runner.stats().zandiroScores, 400u);
+    EXPECT_EQ(runner.stats().gamesOver, 1u);
+    EXPECT_EQ(runner.program().zandiro.grandtotal, int16Max);
+}
+
+} // namespace replayed
+} // namespace
+} // namespace zandiro

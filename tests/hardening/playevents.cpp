@@ -1,0 +1,228 @@
+#include "playevents.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+namespace zandiro::hardening {
+namespace {
+
+std::uint64_t splitmix(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+// Draws on and just below the borders between faces, and the extremes of [0, 1).
+const std::array<double, 12> edgeDraws{
+    0.0,
+    std::nextafter(1.0, 0.0),
+    1.0 / 6,
+    2.0 / 6,
+    3.0 / 6,
+    4.0 / 6,
+    5.0 / 6,
+    std::nextafter(1.0 / 6, 0.0),
+    std::nextafter(2.0 / 6, 0.0),
+    std::nextafter(3.0 / 6, 0.0),
+    std::nextafter(4.0 / 6, 0.0),
+    std::nextafter(5.0 / 6, 0.0),
+};
+
+MouseButton mouseButton(int button) {
+    switch (button) {
+    case 1:
+        return MouseButton::Right;
+    case 2:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
+    }
+}
+
+ControlId findControl(const Form& form, const std::string& name, int index) {
+    for (ControlId id = 0; id < form.size(); ++id) {
+        const Control& c = form.at(id);
+        if (c.name == name && c.index == index) {
+            return id;
+        }
+    }
+    return -1;
+}
+
+std::string hex(std::uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08xu", value);
+    return text;
+}
+
+std::string coordinates(double x, double y) {
+    std::ostringstream out;
+    out.precision(17);
+    out << x << ", " << y;
+    return out.str();
+}
+
+} // namespace
+
+Event click(std::string control, int index, std::uint32_t draws) {
+    Event e;
+    e.kind = EventKind::Click;
+    e.control = std::move(control);
+    e.index = index;
+    e.draws = draws;
+    return e;
+}
+
+Event mouseDown(int button, int shift, double x, double y) {
+    Event e;
+    e.kind = EventKind::MouseDown;
+    e.button = button;
+    e.shift = shift;
+    e.x = x;
+    e.y = y;
+    return e;
+}
+
+Event mouseUp(int button, double x, double y, std::uint32_t draws) {
+    Event e;
+    e.kind = EventKind::MouseUp;
+    e.button = button;
+    e.x = x;
+    e.y = y;
+    e.draws = draws;
+    return e;
+}
+
+Event dblClick(double x, double y) {
+    Event e;
+    e.kind = EventKind::DblClick;
+    e.x = x;
+    e.y = y;
+    return e;
+}
+
+Event closeMain() {
+    Event e;
+    e.kind = EventKind::MainClose;
+    return e;
+}
+
+Event keyDown(int key, int shift) {
+    Event e;
+    e.kind = EventKind::KeyDown;
+    e.key = key;
+    e.shift = shift;
+    return e;
+}
+
+Event closeCode() {
+    Event e;
+    e.kind = EventKind::CodeClose;
+    return e;
+}
+
+std::string describe(const Event& e) {
+    switch (e.kind) {
+    case EventKind::Click:
+        return "click(\"" + e.control + "\", " + std::to_string(e.index) + ", " + hex(e.draws) +
+               ")";
+    case EventKind::MouseDown:
+        return "mouseDown(" + std::to_string(e.button) + ", " + std::to_string(e.shift) + ", " +
+               coordinates(e.x, e.y) + ")";
+    case EventKind::MouseUp:
+        return "mouseUp(" + std::to_string(e.button) + ", " + coordinates(e.x, e.y) + ", " +
+               hex(e.draws) + ")";
+    case EventKind::DblClick:
+        return "dblClick(" + coordinates(e.x, e.y) + ")";
+    case EventKind::MainClose:
+        return "closeMain()";
+    case EventKind::KeyDown:
+        return "keyDown(" + std::to_string(e.key) + ", " + std::to_string(e.shift) + ")";
+    case EventKind::CodeClose:
+        return "closeCode()";
+    }
+    return "?";
+}
+
+std::string describe(const std::vector<Event>& events) {
+    std::string text = "{\n";
+    for (const Event& e : events) {
+        text += "    " + describe(e) + ",\n";
+    }
+    return text + "}";
+}
+
+void PlayPlatform::beginEvent(std::uint32_t draws) {
+    plan_ = draws;
+    stream_ = draws;
+    drawn_ = 0;
+    messages.clear();
+}
+
+// The low three bits of the plan choose how the dice fall: mostly uniform, a
+// quarter of the plans roll one face on every die, one in eight walks the
+// borders between faces.
+double PlayPlatform::rnd() {
+    const std::uint64_t bits = splitmix(stream_);
+    const int n = drawn_++;
+    switch (plan_ & 7u) {
+    case 4:
+    case 5: {
+        const int face = static_cast<int>((plan_ >> 3) % 6);
+        return (face + 0.5) / 6;
+    }
+    case 6:
+        return edgeDraws[(static_cast<std::size_t>(plan_ >> 3) + static_cast<std::size_t>(n)) %
+                         edgeDraws.size()];
+    default:
+        return static_cast<double>(bits >> 11) * (1.0 / 9007199254740992.0);
+    }
+}
+
+bool deliver(Program& program, PlayPlatform& platform, const Event& e) {
+    if (platform.ended) {
+        return false;
+    }
+    Zandiro& z = program.zandiro;
+    const bool toCodeWindow = e.kind == EventKind::KeyDown || e.kind == EventKind::CodeClose;
+    const bool shown = toCodeWindow ? program.cheat.window.visible : z.window.visible;
+    if (!shown) {
+        return false;
+    }
+    platform.beginEvent(e.draws);
+    switch (e.kind) {
+    case EventKind::Click: {
+        const ControlId id = findControl(z.form, e.control, e.index);
+        if (id < 0) {
+            return false;
+        }
+        z.click(id);
+        break;
+    }
+    case EventKind::MouseDown:
+        z.mouseDown(mouseButton(e.button), e.shift, e.x, e.y);
+        break;
+    case EventKind::MouseUp:
+        z.mouseUp(mouseButton(e.button), e.x, e.y);
+        break;
+    case EventKind::DblClick:
+        z.dblClick(e.x, e.y);
+        break;
+    case EventKind::MainClose:
+        z.closeBox();
+        break;
+    case EventKind::KeyDown:
+        program.cheat.Form_KeyDown(static_cast<std::int16_t>(e.key),
+                                   static_cast<std::int16_t>(e.shift));
+        break;
+    case EventKind::CodeClose:
+        program.cheat.closeBox();
+        break;
+    }
+    return true;
+}
+
+} // namespace zandiro::hardening

@@ -1,0 +1,80 @@
+#include "playrun.h"
+#include "randomplayer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace zandiro::hardening {
+namespace {
+
+std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::stoull(value) : fallback;
+}
+
+// Seeded random play of many games; ZANDIRO_PLAY_SEED and ZANDIRO_PLAY_EVENTS
+// replay another seed or play longer.
+TEST(RandomPlay, EveryEventKeepsTheRules) {
+    const std::uint64_t firstSeed = fromEnvironment("ZANDIRO_PLAY_SEED", 1);
+    const std::uint64_t events = fromEnvironment("ZANDIRO_PLAY_EVENTS", 60000);
+    PlayStats stats;
+    for (std::uint64_t seed = firstSeed; stats.events < events; ++seed) {
+        const Session session = playRandom(seed, 5000);
+        stats.add(session.stats);
+        ASSERT_FALSE(session.failure.has_value()) << failureReport(seed, session);
+    }
+    // The player must reach the corners, or the rules above were not tried there.
+    EXPECT_GT(stats.gamesOver, 20u);
+    EXPECT_GT(stats.restarts, 10u);
+    EXPECT_GT(stats.codesEntered, 10u);
+    EXPECT_GT(stats.zandiroScores, 10u);
+    EXPECT_GT(stats.programEnds, 2u);
+    EXPECT_GT(stats.mostRolls, 5);
+}
+
+TEST(RandomPlay, ReplayGoesTheSameWay) {
+    const Session session = playRandom(7, 3000);
+    ASSERT_FALSE(session.failure.has_value()) << failureReport(7, session);
+    EXPECT_FALSE(replay(session.events).has_value());
+    PlayStats again;
+    {
+        Runner runner;
+        for (const Event& e : session.events) {
+            runner.step(e);
+        }
+        again = runner.stats();
+    }
+    EXPECT_EQ(again.events, session.stats.events);
+    EXPECT_EQ(again.rolls, session.stats.rolls);
+    EXPECT_EQ(again.zandiroScores, session.stats.zandiroScores);
+}
+
+// The shrinker on a made-up fault: a list fails once it has rolled twice and
+// then typed Q, so the shortest failing list is those three events.
+TEST(RandomPlay, ShrinkingKeepsOnlyWhatTheFaultNeeds) {
+    std::vector<Event> events = playRandom(3, 400).events;
+    events.insert(events.begin() + 50, click("press"));
+    events.insert(events.begin() + 200, click("press"));
+    events.insert(events.begin() + 300, keyDown(0x51));
+    const FailsAt failsAt = [](const std::vector<Event>& list) -> std::optional<std::size_t> {
+        int presses = 0;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (list[i].kind == EventKind::Click && list[i].control == "press") {
+                ++presses;
+            } else if (list[i].kind == EventKind::KeyDown && list[i].key == 0x51 && presses >= 2) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    };
+    const std::vector<Event> shortest = shrinkWith(events, failsAt);
+    ASSERT_EQ(shortest.size(), 3u);
+    EXPECT_EQ(shortest[0].control, "press");
+    EXPECT_EQ(shortest[1].control, "press");
+    EXPECT_EQ(shortest[2].key, 0x51);
+}
+
+} // namespace
+} // namespace zandiro::hardening

@@ -1,0 +1,94 @@
+#include "windowview.h"
+
+namespace zandiro::hardening {
+namespace {
+
+// One axis of the dice board: the open intervals of the cells.
+int cell(double v, double first, int cells) {
+    for (int n = 0; n < cells; ++n) {
+        if (v > first + 64 * n && v < first + 64 * n + 60) {
+            return n + 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string text(std::int64_t n) {
+    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+}
+
+// The layout puts every control at the same place in every new window, so the
+// place where a control was found last is tried first.
+const Control* find(const Form& form, std::string_view name, int index) {
+    struct Place {
+        const char* name = nullptr;
+        int index = 0;
+        ControlId id = 0;
+    };
+    thread_local std::array<Place, 256> places{};
+    const auto hash =
+        reinterpret_cast<std::uintptr_t>(name.data()) / 8 + 7u * static_cast<unsigned>(index + 1);
+    Place& place = places[hash % places.size()];
+    if (place.name == name.data() && place.index == index && place.id < form.size()) {
+        const Control& c = form.at(place.id);
+        if (c.index == index && c.name == name) {
+            return &c;
+        }
+    }
+    for (ControlId id = 0; id < form.size(); ++id) {
+        const Control& c = form.at(id);
+        if (c.name == name && c.index == index) {
+            place = Place{name.data(), index, id};
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+bool isUsed(const Control& c) {
+    return c.foreground == usedColour;
+}
+
+bool showsNegative(const std::string& s) {
+    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
+        if (s[i] == '-' && s[i + 1] >= '0' && s[i + 1] <= '9') {
+            return true;
+        }
+    }
+    return false;
+}
+
+int dieAt(double x, double y) {
+    const int column = cell(x, 264, 2);
+    const int row = cell(y, 8, 3);
+    if (column == 0 || row == 0 || (row == 3 && column == 2)) {
+        return 0;
+    }
+    return 2 * row + column - 2;
+}
+
+// Labels, buttons and images take their own presses; shapes pass them on.
+bool pressReachesWindow(const Form& form, double x, double y) {
+    for (const Control& c : form.controls()) {
+        const bool takesPress = c.kind == ControlKind::Label || c.kind == ControlKind::PushButton ||
+                                c.kind == ControlKind::Image;
+        if (takesPress && c.visible && x >= c.left && x < c.left + c.width && y >= c.top &&
+            y < c.top + c.height) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::array<bool, 6> heldDice(const Form& form) {
+    std::array<bool, 6> held{};
+    for (int d = 1; d <= 5; ++d) {
+        const Control* marker = find(form, "Hold", d);
+        held[d] = marker != nullptr && marker->visible;
+    }
+    return held;
+}
+
+} // namespace zandiro::hardening

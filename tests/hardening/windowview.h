@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/form.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zandiro::hardening {
+
+// The main window as the player reads it: controls by name, the used colour,
+// the held dice and where a press lands.
+
+inline constexpr Rgb usedColour{0, 0, 255};
+
+// A number as the game writes it: a blank or a minus sign before the digits.
+std::string text(std::int64_t n);
+
+const Control* find(const Form& form, std::string_view name, int index = -1);
+bool isUsed(const Control& c);
+bool showsNegative(const std::string& s);
+// The die whose cell of the dice board holds the point, 0 for none.
+int dieAt(double x, double y);
+// Whether a press at the point reaches the window rather than a control.
+bool pressReachesWindow(const Form& form, double x, double y);
+// Which dice show their hold marker, indices 1 to 5.
+std::array<bool, 6> heldDice(const Form& form);
+
+} // namespace zandiro::hardening
