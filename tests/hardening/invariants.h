@@ -59,7 +59,6 @@ class Observer {
     std::optional<std::string> followRoll(const Program& program, const Event& event);
     std::optional<std::string> followScore(const Program& program);
     void followKey(int key);
-    void leaveCodeWindow();
     void newGame();
     std::optional<std::string> checkCodeWindow(const Program& program) const;
     std::optional<std::string> checkTotals(const Zandiro& z) const;

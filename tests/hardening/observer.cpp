@@ -1,3 +1,4 @@
+#include "codewindow/virtualkeys.h"
 #include "invariants.h"
 #include "windowview.h"
 
@@ -97,13 +98,9 @@ void Observer::followKey(int key) {
     unlimitedrolls_ = outcome.unlimitedrolls;
     rollsperturn_ = outcome.rollsperturn;
     if (outcome.leaves) {
-        leaveCodeWindow();
+        codeVisible_ = false;
     }
     stepsShown_ = steps_;
-}
-
-void Observer::leaveCodeWindow() {
-    codeVisible_ = false;
 }
 
 std::optional<std::string> Observer::after(const Program& program, const PlayPlatform& platform,
@@ -136,7 +133,8 @@ std::optional<std::string> Observer::followEvent(const Program& program,
         followKey(static_cast<std::int16_t>(event.key));
         break;
     case EventKind::CodeClose:
-        leaveCodeWindow();
+        // The close box is the Q key: it leaves and shows the progress.
+        followKey(vk::letterQ);
         break;
     case EventKind::MainClose:
         if (!platform.ended) {
