@@ -53,39 +53,22 @@ Control label(const LabelRow& s) {
     return c;
 }
 
-Control holdMarker() {
+// The one member that the window holds of a control array of images or shapes.
+Control firstMember(const char* name, int index, ControlKind kind, int left, int top, int width,
+                    int height) {
     Control c;
-    c.name = "Hold";
-    c.index = 1;
-    c.kind = ControlKind::Image;
-    c.left = 272;
-    c.top = 40;
-    c.width = 57;
-    c.height = 33;
-    return c;
-}
-
-Control dieBody() {
-    Control c;
-    c.name = "Rect";
-    c.index = 1;
-    c.kind = ControlKind::RoundedRect;
-    c.left = 264;
-    c.top = 136;
-    c.width = 60;
-    c.height = 60;
+    c.name = name;
+    c.index = index;
+    c.kind = kind;
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
     return c;
 }
 
 Control pipTemplate() {
-    Control c;
-    c.name = "pip";
-    c.index = 0;
-    c.kind = ControlKind::Circle;
-    c.left = 368;
-    c.top = 32;
-    c.width = 13;
-    c.height = 13;
+    Control c = firstMember("pip", 0, ControlKind::Circle, 368, 32, 13, 13);
     c.background = red;
     c.visible = false;
     return c;
@@ -111,8 +94,8 @@ void buildMainLayout(Form& form) {
     form.add(button("exitgame", "Exit", 288, false, 15));
     form.add(button("restart", "Restart", 256, false, 14));
     form.add(button("press", "Roll", 224, true, 13));
-    form.add(holdMarker());
-    form.add(dieBody());
+    form.add(firstMember("Hold", 1, ControlKind::Image, 272, 40, 57, 33));
+    form.add(firstMember("Rect", 1, ControlKind::RoundedRect, 264, 136, 60, 60));
     Control label2 = revealLabel("Label2", "", 328, 136, 57, 57, 17);
     label2.transparent = true;
     form.add(label2);
