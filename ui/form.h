@@ -2,6 +2,9 @@
 
 #include "ui/control.h"
 
+#include <functional>
+#include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,8 +37,13 @@ class Form {
     int size() const { return static_cast<int>(controls_.size()); }
 
   private:
+    const std::vector<ControlId>* members(std::string_view name) const;
+
     std::vector<Control> controls_;
     std::vector<ControlId> drawingOrder_;
+    // By name, the ids of a family's members at their index + 1; a single
+    // control (index -1) stands at 0, and a missing member is -1.
+    std::map<std::string, std::vector<ControlId>, std::less<>> byName_;
 };
 
 } // namespace zandiro
