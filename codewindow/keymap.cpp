@@ -29,17 +29,17 @@ constexpr KeyCode namedKeys[] = {
     {Qt::Key_Home, vk::home},
     {Qt::Key_Insert, vk::insert},
     {Qt::Key_Delete, vk::del},
-    {Qt::Key_Left, 0x25},
-    {Qt::Key_Up, 0x26},
-    {Qt::Key_Right, 0x27},
-    {Qt::Key_Down, 0x28},
-    {Qt::Key_CapsLock, 0x14},
-    {Qt::Key_Pause, 0x13},
-    {Qt::Key_Print, 0x2C},
-    {Qt::Key_NumLock, 0x90},
-    {Qt::Key_ScrollLock, 0x91},
-    {Qt::Key_Meta, 0x5B},
-    {Qt::Key_Menu, 0x5D},
+    {Qt::Key_Left, vk::left},
+    {Qt::Key_Up, vk::up},
+    {Qt::Key_Right, vk::right},
+    {Qt::Key_Down, vk::down},
+    {Qt::Key_CapsLock, vk::capital},
+    {Qt::Key_Pause, vk::pause},
+    {Qt::Key_Print, vk::snapshot},
+    {Qt::Key_NumLock, vk::numLock},
+    {Qt::Key_ScrollLock, vk::scrollLock},
+    {Qt::Key_Meta, vk::leftWindows},
+    {Qt::Key_Menu, vk::apps},
     {Qt::Key_Semicolon, vk::oem1},
     {Qt::Key_Colon, vk::oem1},
     {Qt::Key_Equal, vk::oemPlus},
@@ -77,8 +77,8 @@ constexpr KeyCode namedKeys[] = {
 // The keypad's own keys; with Num Lock off its digits arrive as the
 // navigation keys and keep those keys' codes.
 constexpr KeyCode keypadKeys[] = {
-    {Qt::Key_Asterisk, 0x6A}, {Qt::Key_Plus, 0x6B},  {Qt::Key_Minus, 0x6D},
-    {Qt::Key_Period, 0x6E},   {Qt::Key_Slash, 0x6F},
+    {Qt::Key_Asterisk, vk::multiply}, {Qt::Key_Plus, vk::add},     {Qt::Key_Minus, vk::subtract},
+    {Qt::Key_Period, vk::decimal},    {Qt::Key_Slash, vk::divide},
 };
 
 std::int16_t lookUp(const KeyCode* begin, const KeyCode* end, int qtKey) {
