@@ -9,15 +9,23 @@ const Font grandFont{"Times New Roman", 15.75, 700};
 const Font headingFont{"Impact", 14.25, 400};
 constexpr Rgb red{255, 0, 0};
 
-Control button(const char* name, const char* caption, int top, bool visible, int tab) {
+// A control of the given kind at its place; every other property its default.
+Control placed(const char* name, int index, ControlKind kind, int left, int top, int width,
+               int height) {
     Control c;
     c.name = name;
-    c.kind = ControlKind::PushButton;
-    c.caption = caption;
-    c.left = 280;
+    c.index = index;
+    c.kind = kind;
+    c.left = left;
     c.top = top;
-    c.width = 97;
-    c.height = 33;
+    c.width = width;
+    c.height = height;
+    return c;
+}
+
+Control button(const char* name, const char* caption, int top, bool visible, int tab) {
+    Control c = placed(name, -1, ControlKind::PushButton, 280, top, 97, 33);
+    c.caption = caption;
     c.font = buttonFont;
     c.visible = visible;
     c.tabIndex = tab;
@@ -36,14 +44,8 @@ struct LabelRow {
 };
 
 Control label(const LabelRow& s) {
-    Control c;
-    c.name = s.name;
-    c.index = s.index;
+    Control c = placed(s.name, s.index, ControlKind::Label, s.left, s.top, s.width, s.height);
     c.caption = s.caption;
-    c.left = s.left;
-    c.top = s.top;
-    c.width = s.width;
-    c.height = s.height;
     c.background = s.background;
     c.font = *s.font;
     c.bordered = true;
@@ -53,36 +55,17 @@ Control label(const LabelRow& s) {
     return c;
 }
 
-// The one member that the window holds of a control array of images or shapes.
-Control firstMember(const char* name, int index, ControlKind kind, int left, int top, int width,
-                    int height) {
-    Control c;
-    c.name = name;
-    c.index = index;
-    c.kind = kind;
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
-
 Control pipTemplate() {
-    Control c = firstMember("pip", 0, ControlKind::Circle, 368, 32, 13, 13);
+    Control c = placed("pip", 0, ControlKind::Circle, 368, 32, 13, 13);
     c.background = red;
     c.visible = false;
     return c;
 }
 
-Control revealLabel(const char* name, const char* caption, int left, int top, int size, int width,
+Control revealLabel(const char* name, const char* caption, int left, int top, int width, int height,
                     int tab) {
-    Control c;
-    c.name = name;
+    Control c = placed(name, -1, ControlKind::Label, left, top, width, height);
     c.caption = caption;
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = size;
     c.background = mainBackground;
     c.tabIndex = tab;
     return c;
@@ -94,12 +77,12 @@ void buildMainLayout(Form& form) {
     form.add(button("exitgame", "Exit", 288, false, 15));
     form.add(button("restart", "Restart", 256, false, 14));
     form.add(button("press", "Roll", 224, true, 13));
-    form.add(firstMember("Hold", 1, ControlKind::Image, 272, 40, 57, 33));
-    form.add(firstMember("Rect", 1, ControlKind::RoundedRect, 264, 136, 60, 60));
+    form.add(placed("Hold", 1, ControlKind::Image, 272, 40, 57, 33));
+    form.add(placed("Rect", 1, ControlKind::RoundedRect, 264, 136, 60, 60));
     Control label2 = revealLabel("Label2", "", 328, 136, 57, 57, 17);
     label2.transparent = true;
     form.add(label2);
-    form.add(revealLabel("Label1", " ", 32, 328, 17, 9, 16));
+    form.add(revealLabel("Label1", " ", 32, 328, 9, 17, 16));
     form.add(pipTemplate());
 
     const LabelRow labels[] = {
