@@ -69,6 +69,14 @@ class GameTest : public ::testing::Test {
         z.mouseUp(MouseButton::Left, x, y);
     }
 
+    // A double-click as the toolkit reports it: press, release, double-click, release.
+    void doubleClickAt(double x, double y) {
+        z.mouseDown(MouseButton::Left, 0, x, y);
+        z.mouseUp(MouseButton::Left, x, y);
+        z.dblClick(x, y);
+        z.mouseUp(MouseButton::Left, x, y);
+    }
+
     bool held(int d) { return z.Hold(d).visible; }
 
     // Holds all five dice showing these faces and rolls them: the roll keeps

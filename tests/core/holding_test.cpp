@@ -84,10 +84,7 @@ TEST_F(GameTest, LabelsAndButtonsTakeTheirOwnPresses) {
 }
 
 TEST_F(GameTest, DoubleClickOnADieTogglesItOnce) {
-    z.mouseDown(MouseButton::Left, 0, 294, 102);
-    z.mouseUp(MouseButton::Left, 294, 102);
-    z.dblClick(294, 102);
-    z.mouseUp(MouseButton::Left, 294, 102);
+    doubleClickAt(294, 102);
     EXPECT_TRUE(held(3));
     EXPECT_TRUE(program.cheat.window.visible);
     EXPECT_FALSE(z.window.visible);
@@ -95,10 +92,7 @@ TEST_F(GameTest, DoubleClickOnADieTogglesItOnce) {
 
 TEST_F(GameTest, DoubleClickOnAMarkerTogglesItOnceAndOpensNothing) {
     pressDie(3);
-    z.mouseDown(MouseButton::Left, 0, 294, 102);
-    z.mouseUp(MouseButton::Left, 294, 102);
-    z.dblClick(294, 102);
-    z.mouseUp(MouseButton::Left, 294, 102);
+    doubleClickAt(294, 102);
     EXPECT_FALSE(held(3));
     EXPECT_FALSE(program.cheat.window.visible);
     EXPECT_TRUE(z.window.visible);
