@@ -1,7 +1,7 @@
-#include "codewindow/cheatwindow.h"
 #include "labelboxes.h"
+#include "shell/cheatwindow.h"
+#include "shell/controlwidgets.h"
 #include "shellfixture.h"
-#include "ui/controlwidgets.h"
 #include "windowpicture.h"
 
 #include <QMouseEvent>

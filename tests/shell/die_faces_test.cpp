@@ -1,5 +1,5 @@
+#include "shell/controlwidgets.h"
 #include "shellfixture.h"
-#include "ui/controlwidgets.h"
 #include "windowpicture.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "../core/fakeplatform.h"
-#include "app/shell.h"
-#include "ui/mainwindow.h"
+#include "shell/mainwindow.h"
+#include "shell/shell.h"
 
 #include <QApplication>
 #include <QImage>

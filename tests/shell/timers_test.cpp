@@ -1,4 +1,4 @@
-#include "codewindow/cheatwindow.h"
+#include "shell/cheatwindow.h"
 #include "shellfixture.h"
 
 #include <QAbstractEventDispatcher>

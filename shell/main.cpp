@@ -1,6 +1,6 @@
-#include "app/qtplatform.h"
-#include "app/shell.h"
-#include "ui/mainwindow.h"
+#include "shell/mainwindow.h"
+#include "shell/qtplatform.h"
+#include "shell/shell.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "ui/form.h"
+#include "form/form.h"
 
 #include <algorithm>
 #include <stdexcept>

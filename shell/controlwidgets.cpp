@@ -1,7 +1,7 @@
-#include "ui/controlwidgets.h"
+#include "shell/controlwidgets.h"
 
-#include "ui/fontmap.h"
-#include "ui/roundedbox.h"
+#include "shell/fontmap.h"
+#include "shell/roundedbox.h"
 
 #include <QApplication>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "ui/layout.h"
+#include "game/layout.h"
 
 namespace zandiro {
 namespace {

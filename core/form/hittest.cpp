@@ -1,4 +1,4 @@
-#include "ui/hittest.h"
+#include "form/hittest.h"
 
 namespace zandiro {
 namespace {

@@ -1,7 +1,7 @@
-#include "ui/mainwindow.h"
+#include "shell/mainwindow.h"
 
-#include "ui/controlwidgets.h"
-#include "ui/layout.h"
+#include "game/layout.h"
+#include "shell/controlwidgets.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "form/control.h"
+#include "form/window.h"
 #include "game/module1.h"
-#include "ui/control.h"
-#include "ui/window.h"
 
 #include <cstdint>
 

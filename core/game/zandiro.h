@@ -1,9 +1,9 @@
 #pragma once
 
+#include "form/form.h"
+#include "form/window.h"
 #include "game/module1.h"
 #include "game/platform.h"
-#include "ui/form.h"
-#include "ui/window.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "codewindow/cheat.h"
+#include "game/layout.h"
 #include "game/zandiro.h"
-#include "ui/layout.h"
 
 namespace zandiro {
 

@@ -1,7 +1,7 @@
-#include "codewindow/cheatwindow.h"
+#include "shell/cheatwindow.h"
 
-#include "codewindow/keymap.h"
-#include "ui/controlwidgets.h"
+#include "shell/controlwidgets.h"
+#include "shell/keymap.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "codewindow/keymap.h"
+#include "shell/keymap.h"
 
 #include "codewindow/virtualkeys.h"
 

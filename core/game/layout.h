@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "form/form.h"
 
 namespace zandiro {
 

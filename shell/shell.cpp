@@ -1,7 +1,7 @@
-#include "app/shell.h"
+#include "shell/shell.h"
 
-#include "codewindow/cheatwindow.h"
-#include "ui/mainwindow.h"
+#include "shell/cheatwindow.h"
+#include "shell/mainwindow.h"
 
 namespace zandiro {
 

@@ -1,4 +1,4 @@
-#include "ui/roundedbox.h"
+#include "shell/roundedbox.h"
 
 #include <QPainter>
 #include <algorithm>

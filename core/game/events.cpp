@@ -1,6 +1,6 @@
 #include "codewindow/cheat.h"
+#include "form/hittest.h"
 #include "game/zandiro.h"
-#include "ui/hittest.h"
 
 #include <string_view>
 

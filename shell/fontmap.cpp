@@ -1,4 +1,4 @@
-#include "ui/fontmap.h"
+#include "shell/fontmap.h"
 
 #include <QFontDatabase>
 #include <QStringList>

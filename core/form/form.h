@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/control.h"
+#include "form/control.h"
 
 #include <functional>
 #include <map>
