@@ -16,6 +16,9 @@ inline constexpr int cheatClientHeight = 42;
 class Cheat {
   public:
     Cheat(Module1& module1, WindowFrame& mainWindow);
+    // A copy would still show and hide the original's main window.
+    Cheat(const Cheat&) = delete;
+    Cheat& operator=(const Cheat&) = delete;
 
     // Shows the window, loading it the first time.
     void show();

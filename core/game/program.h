@@ -12,6 +12,10 @@ namespace zandiro {
 struct Program {
     explicit Program(Platform& platform)
         : zandiro(module1, platform, cheat), cheat(module1, zandiro.window) {}
+    // Its members refer to each other, so a copy or a move would still act on
+    // the original.
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
 
     // Creates and shows the start window.
     void start() { zandiro.load(); }

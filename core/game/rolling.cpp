@@ -1,5 +1,6 @@
 #include "game/zandiro.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -23,6 +24,14 @@ int gridCell(float value, float first, int cells) {
     return 0;
 }
 
+// The face a draw rolls: floor(r * 6) + 1 for r in [0, 1). A draw outside that
+// range, from a faulty or replaced random source, is held to its nearest end
+// (NaN to 0), so a die always shows 1 to 6 and the face count stays in bounds.
+std::int32_t faceOf(double r) {
+    const double held = std::isnan(r) ? 0.0 : std::clamp(r, 0.0, 1.0);
+    return std::min(static_cast<std::int32_t>(std::floor(held * 6)) + 1, 6);
+}
+
 constexpr const char* categoryLabels[] = {"thrkind", "frkind", "fvkind", "chance",
                                           "lstr",    "sstr",   "fullh"};
 
@@ -35,8 +44,7 @@ void Zandiro::press_Click() {
     }
     for (int d = 1; d <= 5; ++d) {
         if (!Hold(d).visible) {
-            const double r = platform_.rnd();
-            dice[d] = static_cast<std::int32_t>(std::floor(r * 6)) + 1;
+            dice[d] = faceOf(platform_.rnd());
         }
         const int value = dice[d];
         if (value >= 1 && value <= 6) {

@@ -19,6 +19,10 @@ enum class MouseButton { Left, Right, Middle };
 class Zandiro {
   public:
     Zandiro(Module1& module1, Platform& platform, Cheat& cheat);
+    // A copy would share the rules, the platform and the code window with the
+    // original, so there is none.
+    Zandiro(const Zandiro&) = delete;
+    Zandiro& operator=(const Zandiro&) = delete;
 
     // Creates the window from its layout, runs Form_Load and shows it.
     void load();

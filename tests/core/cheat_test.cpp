@@ -259,6 +259,7 @@ TEST_F(CodeWindow, RestartRestoresThreeRollsAndLeavesTheCodeWindowAlone) {
 TEST_F(CodeWindow, ARollRuleEnteredMidTurnWaitsForTheNextRollOrTurn) {
     Zandiro& z = program.zandiro;
     type(keyQ);
+    platform.draws.assign(5 * 13, 0.5);
     for (int roll = 0; roll < 3; ++roll) {
         z.press_Click();
     }

@@ -2,6 +2,8 @@
 
 #include "game/platform.h"
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <string>
@@ -21,8 +23,10 @@ class FakePlatform : public Platform {
     }
     void endProgram() override { ++endRequests; }
     void randomize() override { ++randomizeCalls; }
+    // A test that queues too few draws fails here rather than rolling ones.
     double rnd() override {
         if (draws.empty()) {
+            ADD_FAILURE() << "the game drew more random numbers than the test queued";
             return 0.0;
         }
         const double r = draws.front();

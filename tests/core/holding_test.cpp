@@ -83,6 +83,49 @@ TEST_F(GameTest, LabelsAndButtonsTakeTheirOwnPresses) {
         std::vector<std::string>{"Code is: Page Up, Backspace, m, -, F2, a number from 1 to 5."});
 }
 
+TEST_F(GameTest, OnlyALeftPressAndReleaseOnOneControlClicksIt) {
+    roll({1, 2, 3, 4, 6});
+    const auto centre = [&](const char* name) {
+        const Control& c = ctl(name);
+        return std::pair{c.left + c.width / 2.0, c.top + c.height / 2.0};
+    };
+    const auto [cx, cy] = centre("chance");
+    const auto [tx, ty] = centre("thrkind");
+    const auto [rx, ry] = centre("press");
+    z.mouseDown(MouseButton::Left, 0, cx, cy); // moved off to another category
+    z.mouseUp(MouseButton::Left, tx, ty);
+    z.mouseDown(MouseButton::Left, 0, rx, ry); // moved off to the window
+    z.mouseUp(MouseButton::Left, 20, 300);
+    for (const MouseButton button : {MouseButton::Right, MouseButton::Middle}) {
+        z.mouseDown(button, 0, cx, cy);
+        z.mouseUp(button, cx, cy);
+        z.mouseDown(button, 0, rx, ry);
+        z.mouseUp(button, rx, ry);
+    }
+    EXPECT_EQ(z.filled, 0);
+    EXPECT_EQ(z.rolls, 1);
+    z.mouseDown(MouseButton::Left, 0, cx, cy);
+    z.mouseUp(MouseButton::Left, cx, cy);
+    EXPECT_EQ(ctl("chance").caption, "Chance:  16");
+}
+
+TEST_F(GameTest, HiddenControlsTakeNoClick) {
+    const int generation = z.window.generation;
+    clickOn("Hold", 2);
+    clickOn("restart");
+    clickOn("exitgame");
+    EXPECT_FALSE(held(2));
+    EXPECT_EQ(z.window.generation, generation);
+    EXPECT_EQ(platform.endRequests, 0);
+    // Where the hidden Restart button lies, a press reaches the window.
+    z.mouseDown(MouseButton::Left, 0, 300, 270);
+    z.mouseUp(MouseButton::Left, 300, 270);
+    EXPECT_EQ(z.window.generation, generation);
+    ctl("press").visible = false;
+    clickOn("press");
+    EXPECT_EQ(z.rolls, 0);
+}
+
 TEST_F(GameTest, DoubleClickOnADieTogglesItOnce) {
     doubleClickAt(294, 102);
     EXPECT_TRUE(held(3));

@@ -1,6 +1,7 @@
 #include "gamefixture.h"
 
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <set>
 #include <string>
@@ -28,6 +29,15 @@ TEST_F(GameTest, DrawBecomesFaceOneToSix) {
         EXPECT_EQ(z.dice, (std::array<std::int32_t, 6>{0, c.face, c.face, c.face, c.face, c.face}))
             << "r = " << c.r;
     }
+}
+
+TEST_F(GameTest, DrawOutsideTheUnitIntervalStillRollsOneToSix) {
+    const double inf = std::numeric_limits<double>::infinity();
+    platform.draws = {1.0, 7.5, inf, -0.25, std::nan("")};
+    roll({});
+    EXPECT_EQ(z.dice, (std::array<std::int32_t, 6>{0, 6, 6, 6, 1, 1}));
+    clickOn("chance");
+    EXPECT_EQ(ctl("chance").caption, "Chance:  20");
 }
 
 // The pip positions (0 bottom right .. 6 top left) that show each face.
@@ -90,6 +100,7 @@ class RollLimits : public GameTest, public ::testing::WithParamInterface<RollLim
 TEST_P(RollLimits, RollIsDisabledWhenTheTurnsRollsAreUsed) {
     program.module1.rollsperturn = GetParam().rollsperturn;
     program.module1.unlimitedrolls = GetParam().unlimitedrolls;
+    platform.draws.assign(5 * 9, 0.5); // fours, for every roll that may happen
     for (int n = 1; n <= 8; ++n) {
         clickOn("press");
         EXPECT_EQ(z.rolls, std::min(n, GetParam().rollsAllowed));

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace zandiro {
@@ -43,6 +44,15 @@ void expectFreshGame(const Program& program) {
     EXPECT_EQ(program.module1.unlimitedrolls, 0);
     EXPECT_EQ(program.module1.rollsperturn, 3);
 }
+
+// The window objects refer to each other and to the platform, so a copy or a
+// move would act on the original's windows.
+static_assert(!std::is_copy_constructible_v<Program> && !std::is_move_constructible_v<Program> &&
+              !std::is_copy_assignable_v<Program> && !std::is_move_assignable_v<Program>);
+static_assert(!std::is_copy_constructible_v<Zandiro> && !std::is_move_constructible_v<Zandiro> &&
+              !std::is_copy_assignable_v<Zandiro> && !std::is_move_assignable_v<Zandiro>);
+static_assert(!std::is_copy_constructible_v<Cheat> && !std::is_move_constructible_v<Cheat> &&
+              !std::is_copy_assignable_v<Cheat> && !std::is_move_assignable_v<Cheat>);
 
 TEST(Startup, ResetsScoresAndRollRulesButNotTheDice) {
     FakePlatform platform;
