@@ -53,6 +53,10 @@ class Xvfb:
         env = dict(os.environ, DISPLAY=self.name, QT_QPA_PLATFORM="xcb")
         env.pop("XAUTHORITY", None)
         env.pop("WAYLAND_DISPLAY", None)
+        # Without a session bus, libdbus would autolaunch one (dbus-x11's
+        # dbus-launch) that keeps a window on this server after the program
+        # has gone; a test that needs a bus starts its own.
+        env["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
         return env
 
     def stop(self):

@@ -127,7 +127,7 @@ TEST_F(CodeWindowShell, DoubleClickOnTheDrawnDiceOpensIt) {
     EXPECT_TRUE(codeWindowShown());
     type({Qt::Key_Q});
 
-    clickButton("press"); // every die shows one pip in its centre
+    roll({1, 1, 1, 1, 1}); // every die shows one pip in its centre
     ASSERT_TRUE(game().pip(7 * 3 - 3).visible);
     const Control& centrePip = game().pip(7 * 3 - 3);
     doubleClickAt(centrePip.left + 6, centrePip.top + 6);
@@ -141,14 +141,16 @@ TEST_F(CodeWindowShell, DoubleClicksOnLabelsButtonsAndMarkersDoNotOpenIt) {
     };
     doubleClickAt(120 + 60, 192 + 11);
     expectNotOpened("\"Zandiro\", disabled before the first roll");
-    clickButton("press");
+    roll({1, 2, 3, 4, 6});
     ASSERT_TRUE(game().control("chance").enabled);
     doubleClickAt(120 + 60, 224 + 11);
     expectNotOpened("\"Chance\", enabled after a roll");
     doubleClickAt(50, 5);
     expectNotOpened("\"Upper Scores\"");
+    platform.draws.assign(10, 0.5); // a double-click on Roll rolls as two clicks do
     doubleClickAt(300, 240);
     expectNotOpened("Roll");
+    EXPECT_EQ(game().rolls, 2) << "the click on Chance ended the turn";
     doubleClickAt(350, 160);
     expectNotOpened("the unseen label in the sixth die slot");
 
@@ -230,25 +232,25 @@ TEST_F(CodeWindowShell, QAndTheCloseBoxLeaveWithTheProgressKept) {
 TEST_F(CodeWindowShell, UnlimitedRollsKeepRollEnabled) {
     openCodeWindow();
     typeUnlimitedCode();
-    for (int roll = 0; roll < 8; ++roll) {
-        clickButton("press");
+    for (int n = 0; n < 8; ++n) {
+        roll({1, 2, 3, 4, 6});
     }
     EXPECT_TRUE(rollEnabled());
     clickOn("chance");
-    clickButton("press");
+    roll({1, 2, 3, 4, 6});
     EXPECT_TRUE(rollEnabled());
 }
 
 TEST_F(CodeWindowShell, OneRollATurnDisablesRollAfterTheFirstRoll) {
-    clickButton("press");
+    roll({1, 2, 3, 4, 6});
     openCodeWindow();
     typeRollCountCode(Qt::Key_1);
     EXPECT_TRUE(rollEnabled()) << "the rule applies from the next roll";
-    clickButton("press");
+    roll({1, 2, 3, 4, 6});
     EXPECT_FALSE(rollEnabled());
     clickOn("chance");
     EXPECT_TRUE(rollEnabled());
-    clickButton("press");
+    roll({1, 2, 3, 4, 6});
     EXPECT_FALSE(rollEnabled());
 }
 
@@ -290,9 +292,9 @@ TEST_F(CodeWindowShell, RestartRestoresThreeRollsAndLeavesTheCodeWindowAsItWas) 
     EXPECT_FALSE(codeWindowShown());
     EXPECT_EQ(codeTitle(), QStringLiteral(" 2 steps are done."));
     EXPECT_EQ(shell.program().module1.cheatsteps, 0);
-    for (int roll = 0; roll < 3; ++roll) {
+    for (int n = 0; n < 3; ++n) {
         EXPECT_TRUE(rollEnabled());
-        clickButton("press");
+        roll({1, 2, 3, 4, 6});
     }
     EXPECT_FALSE(rollEnabled());
 }
