@@ -2,6 +2,7 @@
 #include "shellfixture.h"
 
 #include <QLabel>
+#include <vector>
 
 namespace zandiro::testing {
 namespace {
@@ -46,31 +47,33 @@ class CodeWindowShell : public ShellTest {
         settle();
     }
 
-    QPoint centreOf(const char* name, int index = -1) {
-        const Control& c = game().form.get(name, index);
-        return {c.left + c.width / 2, c.top + c.height / 2};
-    }
-    void clickOn(const char* name, int index = -1) {
-        const QPoint at = centreOf(name, index);
-        clickAt(at.x(), at.y());
-    }
     bool rollEnabled() { return window().widgetFor(game().form.find("press"))->isEnabled(); }
 
-    // One roll and one category a turn, until the game is over.
-    void playWholeGame() {
-        const char* categories[] = {"thrkind", "frkind", "fullh", "sstr",
-                                    "lstr",    "fvkind", "chance"};
-        for (int turn = 1; turn <= 13; ++turn) {
-            platform.rollFaces({1, 2, 3, 4, 6});
-            clickButton("press");
-            if (turn <= 6) {
-                clickOn("numbers", turn);
-            } else {
-                clickOn(categories[turn - 7]);
+    // Records, whenever one of the two windows is hidden, whether the other
+    // one is on screen at that moment.
+    class HideWatch : public QObject {
+      public:
+        explicit HideWatch(Shell& shell) : shell_(shell) { qApp->installEventFilter(this); }
+        ~HideWatch() override { qApp->removeEventFilter(this); }
+        HideWatch(const HideWatch&) = delete;
+        HideWatch& operator=(const HideWatch&) = delete;
+
+        std::vector<bool> otherShown;
+
+      protected:
+        bool eventFilter(QObject* object, QEvent* event) override {
+            QWidget* main = &shell_.mainWindow();
+            QWidget* code = shell_.cheatWindow();
+            if (event->type() == QEvent::Hide && (object == main || object == code)) {
+                otherShown.push_back(object == main ? code != nullptr && code->isVisible()
+                                                    : main->isVisible());
             }
+            return false;
         }
-        ASSERT_TRUE(game().control("restart").visible);
-    }
+
+      private:
+        Shell& shell_;
+    };
 
     void expectMainWindowBack() {
         EXPECT_TRUE(window().isVisible());
@@ -86,6 +89,18 @@ TEST_F(CodeWindowShell, DoubleClickOnTheBackgroundOpensItInPlaceOfTheMainWindow)
     EXPECT_EQ(codeTitle(), QStringLiteral("0 steps are done."));
     EXPECT_EQ(codeWindow()->size(), QSize(194, 42));
     EXPECT_EQ(codeWindow()->minimumSize(), codeWindow()->maximumSize());
+}
+
+// A moment with no window on screen may look to a window manager like the
+// end of the program, so each window is shown before the other is hidden.
+TEST_F(CodeWindowShell, OneWindowIsOnScreenAtEveryMoment) {
+    HideWatch watch(shell);
+    openCodeWindow();
+    type({Qt::Key_Q});
+    openCodeWindow();
+    typeUnlimitedCode();
+    expectMainWindowBack();
+    EXPECT_EQ(watch.otherShown, std::vector<bool>(4, true));
 }
 
 TEST_F(CodeWindowShell, ShowsTheGreenWrappedPromptCutOffAtTheBottom) {

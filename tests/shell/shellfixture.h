@@ -66,6 +66,29 @@ class ShellTest : public ::testing::Test {
         settle();
     }
 
+    QPoint centreOf(const char* name, int index = -1) {
+        const Control& c = game().form.get(name, index);
+        return {c.left + c.width / 2, c.top + c.height / 2};
+    }
+    void clickOn(const char* name, int index = -1) { clickAt(centreOf(name, index)); }
+
+    // One roll and one category a turn, clicked as the player clicks them,
+    // until the verdict box has been shown and closed.
+    void playWholeGame() {
+        const char* categories[] = {"thrkind", "frkind", "fullh", "sstr",
+                                    "lstr",    "fvkind", "chance"};
+        for (int turn = 1; turn <= 13; ++turn) {
+            roll({1, 2, 3, 4, 6});
+            if (turn <= 6) {
+                clickOn("numbers", turn);
+            } else {
+                clickOn(categories[turn - 7]);
+            }
+        }
+        ASSERT_TRUE(button("restart")->isVisible());
+        ASSERT_FALSE(platform.messages.empty()) << "the verdict box";
+    }
+
     // Rolls through the Roll button, the dice not held showing the faces.
     void roll(std::initializer_list<int> faces) {
         platform.rollFaces(faces);

@@ -3,6 +3,7 @@
 #include "windowpicture.h"
 
 #include <QScreen>
+#include <vector>
 
 namespace zandiro::testing {
 namespace {
@@ -100,6 +101,14 @@ TEST_F(StartupWindow, ShowsOnlyRollWhichHoldsTheFocus) {
     EXPECT_TRUE(button("restart")->isHidden());
     EXPECT_TRUE(button("exitgame")->isHidden());
     EXPECT_EQ(window().focusWidget(), roll);
+    // The buttons follow their tab order, not the order they were made in.
+    std::vector<QWidget*> buttons;
+    for (QWidget* w = roll->nextInFocusChain(); w != roll; w = w->nextInFocusChain()) {
+        if (qobject_cast<QPushButton*>(w) != nullptr) {
+            buttons.push_back(w);
+        }
+    }
+    EXPECT_EQ(buttons, (std::vector<QWidget*>{button("restart"), button("exitgame")}));
     for (int k = 0; k < categoryCount; ++k) {
         EXPECT_FALSE(label(labelBoxes[k].name, labelBoxes[k].index)->isEnabled())
             << labelBoxes[k].name << " waits for the first roll";

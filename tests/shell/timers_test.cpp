@@ -72,9 +72,9 @@ TEST_F(Timers, NoneRunAfterStartOrAfterPlay) {
     QTest::keyClick(shell.cheatWindow(), Qt::Key_Q);
     settle();
     ASSERT_TRUE(window().isVisible()) << "Q brings the main window back";
-    shell.program().zandiro.restart_Click();
-    shell.refresh();
-    settle();
+    playWholeGame();
+    clickButton("restart");
+    ASSERT_TRUE(button("press")->isVisible());
 
     EXPECT_EQ(objectsWithTimers(shell), std::vector<std::string>());
     TimerEventCounter timerEvents;
