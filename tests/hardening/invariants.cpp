@@ -1,4 +1,5 @@
 #include "invariants.h"
+#include "scoremodel.h"
 #include "windowview.h"
 
 #include <algorithm>
@@ -46,32 +47,23 @@ std::string expectedCaption(const Zandiro& z, const Category& cat, const Control
     return isUsed(label) ? "Chance: " + text(z.chancescore) : "Chance: 0";
 }
 
-// The score a category may hold, and 0 while it is open (Zandiro scores open).
+// The score a category may hold, and 0 while it is open (Zandiro scores open,
+// 50 and then a hundred more each time). The exact score is checked when the
+// category is clicked.
 bool scoreFits(const Zandiro& z, const Category& cat, bool isOpen) {
     const std::string_view name = cat.name;
-    std::int64_t score = 0;
+    const std::int64_t score = scoreOf(z, name, cat.index);
+    if (name == "fvkind") {
+        return score == 0 || score % 100 == 50;
+    }
     bool fits = true;
     if (name == "numbers") {
-        const int k = cat.index;
-        score = z.upper[k];
-        fits = score % k == 0 && score <= 5 * k;
+        fits = score % cat.index == 0 && score <= 5 * cat.index;
     } else if (name == "thrkind" || name == "frkind" || name == "chance") {
-        score =
-            name == "thrkind" ? z.thrkindscore : (name == "frkind" ? z.frkindscore : z.chancescore);
         fits = score <= 30;
-    } else if (name == "fullh") {
-        score = z.fullhscore;
-        fits = score == 0 || score == 25;
-    } else if (name == "sstr") {
-        score = z.sstrscore;
-        fits = score == 0 || score == 30;
-    } else if (name == "lstr") {
-        score = z.lstrscore;
-        fits = score == 0 || score == 40;
     } else {
-        return z.fvkindscore >= 0 &&
-               (z.fvkindscore == 0 || z.fvkindscore % 100 == 50 ||
-                z.fvkindscore > std::numeric_limits<std::int32_t>::max() - 200);
+        const std::int64_t points = name == "fullh" ? 25 : (name == "sstr" ? 30 : 40);
+        fits = score == 0 || score == points;
     }
     return fits && score >= 0 && (!isOpen || score == 0);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zandiro::hardening {
 
@@ -40,6 +41,12 @@ class Observer {
     std::optional<std::string> checkAll(const Program& program) const;
 
   private:
+    // A control of the main window by name and member index.
+    struct Target {
+        std::string name;
+        int index = -1;
+        bool operator==(const Target&) const = default;
+    };
     struct Before {
         int generation = 0;
         std::int16_t rolls = 0;
@@ -48,15 +55,20 @@ class Observer {
         std::array<std::int32_t, 6> dice{};
         std::array<bool, 6> held{};
         bool rollClickable = false;
-        bool pressOnWindow = false; // a mouse event's point takes no control
+        bool pressOnWindow = false;       // a mouse event's point takes no control
+        std::optional<Target> pressTaker; // the control under a mouse press
+        std::optional<Target> clicked;    // the visible, enabled control the event clicks
+        bool clickedOpen = false;         // the clicked control is a category still open
     };
 
     std::optional<std::string> check(const Program& program) const;
-    std::optional<std::string> followEvent(const Program& program, const PlayPlatform& platform,
-                                           const Event& event);
+    std::optional<std::string> followEvent(const PlayPlatform& platform, const Event& event);
     void followDoubleClick();
-    std::optional<std::string> followPress(const Program& program, const Event& event);
-    std::optional<std::string> followRoll(const Program& program, const Event& event);
+    std::optional<Target> clickedBy(const Zandiro& z, const Event& event) const;
+    bool clickedIs(std::string_view name) const;
+    void followPress();
+    std::optional<std::string> followHolds(const Program& program, const Event& event) const;
+    std::optional<std::string> followRoll(const Program& program);
     std::optional<std::string> followScore(const Program& program);
     void followKey(int key);
     void newGame();
@@ -71,6 +83,7 @@ class Observer {
     bool turnEnded_ = false;
     bool rollEnabled_ = true;
     bool lastDownOnWindow_ = false; // a double-click goes where its first press went
+    std::optional<Target> pressed_; // the control a mouse press went down on
     // The code window as the player knows it.
     bool codeLoaded_ = false;
     bool codeVisible_ = false;

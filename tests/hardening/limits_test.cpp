@@ -91,7 +91,7 @@ TEST_F(Limits, ZandiroScoreAndLowerTotalStopBelowTheThirtyTwoBitLimit) {
     enterUnlimitedRolls();
     roll({3, 3, 3, 3, 3});
     click("fvkind");
-    z.fvkindscore = int32Max - 150;
+    z.fvkindscore = int32Max - 197; // 2147483450, 50 and a whole number of hundreds
     for (int n = 0; n < 3; ++n) {
         roll({4, 4, 4, 4, 4});
         click("fvkind");
@@ -102,7 +102,9 @@ TEST_F(Limits, ZandiroScoreAndLowerTotalStopBelowTheThirtyTwoBitLimit) {
         roll({6, 6, 6, 6, 6});
         click(name);
     }
-    EXPECT_GE(z.fvkindscore, int32Max - 100);
+    roll({2, 2, 3, 3, 3});
+    click("fullh");
+    EXPECT_EQ(z.fvkindscore, int32Max - 97) << "one more hundred, then it stops";
     EXPECT_EQ(z.lowertotal, int32Max);
     EXPECT_EQ(z.grandtotal, int16Max);
     for (const char* total : {"totu", "totl", "tott"}) {

@@ -1,5 +1,6 @@
 #include "codewindow/virtualkeys.h"
 #include "invariants.h"
+#include "scoremodel.h"
 #include "windowview.h"
 
 #include <algorithm>
@@ -32,8 +33,22 @@ constexpr const char* revealRollCount =
 constexpr const char* verdictFive =
     "5 points is such a terrible score that you must have been trying to get it. Good game!";
 
-bool fiveOfAKind(const std::array<std::int32_t, 6>& d) {
-    return d[1] >= 1 && d[1] <= 6 && d[1] == d[2] && d[2] == d[3] && d[3] == d[4] && d[4] == d[5];
+bool isCategory(std::string_view name) {
+    for (const char* category :
+         {"numbers", "thrkind", "frkind", "fullh", "sstr", "lstr", "fvkind", "chance"}) {
+        if (name == category) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string diceText(const std::array<std::int32_t, 6>& dice) {
+    std::string s;
+    for (int d = 1; d <= 5; ++d) {
+        s += (d > 1 ? "," : "") + std::to_string(dice[d]);
+    }
+    return s;
 }
 
 } // namespace
@@ -75,6 +90,7 @@ void Observer::newGame() {
     unlimitedrolls_ = 0;
     rollsperturn_ = 3;
     lastDownOnWindow_ = false;
+    pressed_.reset();
 }
 
 void Observer::before(const Program& program, const Event& event) {
@@ -89,6 +105,34 @@ void Observer::before(const Program& program, const Event& event) {
     before_.rollClickable =
         z.window.visible && press != nullptr && press->visible && press->enabled;
     before_.pressOnWindow = pressReachesWindow(z.form, event.x, event.y);
+    const Control* taker = takerAt(z.form, event.x, event.y);
+    before_.pressTaker = taker ? std::optional<Target>({taker->name, taker->index}) : std::nullopt;
+    before_.clicked = clickedBy(z, event);
+    before_.clickedOpen = false;
+    if (before_.clicked && isCategory(before_.clicked->name)) {
+        before_.clickedOpen = !isUsed(*find(z.form, before_.clicked->name, before_.clicked->index));
+    }
+}
+
+// A click on a control, or a left press and release on the same one (any
+// button on a hold marker); it counts only on a visible, enabled control.
+std::optional<Observer::Target> Observer::clickedBy(const Zandiro& z, const Event& event) const {
+    const Control* c = nullptr;
+    if (event.kind == EventKind::Click) {
+        c = find(z.form, event.control, event.index);
+    } else if (event.kind == EventKind::MouseUp && pressed_) {
+        const Control* at = takerAt(z.form, event.x, event.y);
+        const bool same = at != nullptr && Target{at->name, at->index} == *pressed_;
+        c = same && (event.button == 0 || at->kind == ControlKind::Image) ? at : nullptr;
+    }
+    if (c == nullptr || !c->visible || !c->enabled) {
+        return std::nullopt;
+    }
+    return Target{c->name, c->index};
+}
+
+bool Observer::clickedIs(std::string_view name) const {
+    return before_.clicked && before_.clicked->name == name;
 }
 
 void Observer::followKey(int key) {
@@ -105,18 +149,27 @@ void Observer::followKey(int key) {
 
 std::optional<std::string> Observer::after(const Program& program, const PlayPlatform& platform,
                                            const Event& event) {
-    const bool newWindow = program.zandiro.window.generation != before_.generation;
+    const Zandiro& z = program.zandiro;
+    const bool newWindow = z.window.generation != before_.generation;
+    if (newWindow != clickedIs("restart")) {
+        return newWindow ? "restart: the window was built anew without a click on Restart"
+                         : "restart: a click on Restart did not begin a new game";
+    }
     if (newWindow) {
         newGame();
     }
-    if (auto fault = followEvent(program, platform, event)) {
+    if (auto fault = followEvent(platform, event)) {
         return fault;
     }
     if (!newWindow) {
-        if (auto fault = followRoll(program, event)) {
+        if (auto fault = followRoll(program)) {
             return fault;
         }
         if (auto fault = followScore(program)) {
+            return fault;
+        }
+        const bool turnEnded = z.filled != before_.filled || z.rolls < before_.rolls;
+        if (auto fault = turnEnded ? std::nullopt : followHolds(program, event)) {
             return fault;
         }
     }
@@ -126,8 +179,7 @@ std::optional<std::string> Observer::after(const Program& program, const PlayPla
     return checkAll(program);
 }
 
-std::optional<std::string> Observer::followEvent(const Program& program,
-                                                 const PlayPlatform& platform, const Event& event) {
+std::optional<std::string> Observer::followEvent(const PlayPlatform& platform, const Event& event) {
     switch (event.kind) {
     case EventKind::KeyDown:
         followKey(static_cast<std::int16_t>(event.key));
@@ -142,15 +194,22 @@ std::optional<std::string> Observer::followEvent(const Program& program,
         }
         break;
     case EventKind::DblClick:
+        pressed_.reset();
         followDoubleClick();
         break;
     case EventKind::MouseDown:
-        return followPress(program, event);
+        followPress();
+        break;
+    case EventKind::MouseUp:
+        pressed_.reset();
+        break;
     default:
         break;
     }
-    if (platform.ended && event.kind != EventKind::MainClose && before_.filled != 13) {
-        return "exit: the program ended during a game";
+    const bool exitClicked = clickedIs("exitgame");
+    if (platform.ended != (exitClicked || event.kind == EventKind::MainClose)) {
+        return platform.ended ? "exit: the program ended without Exit or the close box"
+                              : "exit: a click on Exit did not end the program";
     }
     return std::nullopt;
 }
@@ -169,49 +228,68 @@ void Observer::followDoubleClick() {
     codeVisible_ = true;
 }
 
-// A press that reaches the window toggles the hold of the die under it, if any.
-std::optional<std::string> Observer::followPress(const Program& program, const Event& event) {
+void Observer::followPress() {
     lastDownOnWindow_ = before_.pressOnWindow;
+    pressed_ = before_.pressTaker;
+}
+
+// Within a turn, a press on the window toggles the hold of the die under it and
+// a click on a hold marker toggles its own; nothing else changes the holds.
+std::optional<std::string> Observer::followHolds(const Program& program, const Event& event) const {
     std::array<bool, 6> held = before_.held;
-    const int d = lastDownOnWindow_ ? dieAt(event.x, event.y) : 0;
-    if (d != 0) {
-        held[d] = !held[d];
+    const int pressed =
+        event.kind == EventKind::MouseDown && before_.pressOnWindow ? dieAt(event.x, event.y) : 0;
+    const int clicked = clickedIs("Hold") ? before_.clicked->index : 0;
+    for (const int d : {pressed, clicked}) {
+        if (d != 0) {
+            held[d] = !held[d];
+        }
     }
     if (heldDice(program.zandiro.form) != held) {
-        return "hold: a press toggled the wrong holds";
+        return "hold: the event toggled the wrong holds";
     }
     return std::nullopt;
 }
 
-std::optional<std::string> Observer::followRoll(const Program& program, const Event& event) {
+std::optional<std::string> Observer::followRoll(const Program& program) {
     const Zandiro& z = program.zandiro;
     const bool counted = z.rolls > before_.rolls;
-    const bool pressClicked =
-        event.kind == EventKind::Click && event.control == "press" && before_.rollClickable;
+    const bool pressClicked = clickedIs("press");
     if (pressClicked && !counted && before_.rolls != std::numeric_limits<std::int16_t>::max()) {
         return "roll: a click on Roll did not count a roll";
     }
-    if (!counted && !pressClicked) {
+    if (counted && !pressClicked) {
+        return "roll: the dice rolled without a click on Roll";
+    }
+    if (!pressClicked) {
         return std::nullopt;
     }
     rollEnabled_ = !(z.rolls >= rollsperturn_ && unlimitedrolls_ == 0);
     return checkRoll(program);
 }
 
+// A click on an open category gives it exactly the score the dice shown make,
+// closes it (Zandiro stays open while it scores) and ends the turn; nothing
+// else scores.
 std::optional<std::string> Observer::followScore(const Program& program) {
     const Zandiro& z = program.zandiro;
-    const bool zandiroScored = z.fvkindscore != before_.fvkindscore;
-    if (z.filled == before_.filled && !zandiroScored) {
-        return std::nullopt;
+    const bool scored = z.filled != before_.filled || z.fvkindscore != before_.fvkindscore;
+    if (!before_.clickedOpen || before_.rolls <= 0) {
+        if (!scored) {
+            return std::nullopt;
+        }
+        return before_.rolls <= 0 ? "turn-end: a category scored before the turn's first roll"
+                                  : "score: a category scored without a click on an open one";
     }
-    if (before_.rolls <= 0) {
-        return "turn-end: a category scored before the turn's first roll";
-    }
-    if (zandiroScored && !fiveOfAKind(before_.dice)) {
-        return "zandiro: scored without five of a kind of a face 1 to 6";
-    }
-    if (z.filled != before_.filled && z.filled != before_.filled + 1) {
-        return "filled: one click closed more than one category";
+    const Target& t = *before_.clicked;
+    const ScoreOutcome want = scoreFor(t.name, t.index, before_.dice, before_.fvkindscore);
+    const std::int64_t got = scoreOf(z, t.name, t.index);
+    const bool closed = isUsed(*find(z.form, t.name, t.index));
+    if (got != want.score || closed != want.closes ||
+        z.filled != before_.filled + (want.closes ? 1 : 0)) {
+        return "score: " + t.name + " holds " + std::to_string(got) +
+               (closed ? " closed" : " open") + " for the dice " + diceText(before_.dice) +
+               ", expected " + std::to_string(want.score) + (want.closes ? " closed" : " open");
     }
     turnEnded_ = true;
     rollEnabled_ = true;

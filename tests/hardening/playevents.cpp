@@ -1,4 +1,5 @@
 #include "playevents.h"
+#include "splitmix.h"
 
 #include <array>
 #include <cmath>
@@ -7,13 +8,6 @@
 
 namespace zandiro::hardening {
 namespace {
-
-std::uint64_t splitmix(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
 
 // Draws on and just below the borders between faces, and the extremes of [0, 1).
 const std::array<double, 12> edgeDraws{

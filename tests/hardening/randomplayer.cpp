@@ -1,4 +1,5 @@
 #include "randomplayer.h"
+#include "splitmix.h"
 
 #include <array>
 
@@ -51,10 +52,7 @@ double pickY(Choices& c) {
 } // namespace
 
 std::uint64_t SeededChoices::next() {
-    std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
+    return splitmix(state_);
 }
 
 std::uint32_t SeededChoices::below(std::uint32_t n) {

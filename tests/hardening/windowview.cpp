@@ -70,16 +70,27 @@ int dieAt(double x, double y) {
 }
 
 // Labels, buttons and images take their own presses; shapes pass them on.
-bool pressReachesWindow(const Form& form, double x, double y) {
-    for (const Control& c : form.controls()) {
-        const bool takesPress = c.kind == ControlKind::Label || c.kind == ControlKind::PushButton ||
-                                c.kind == ControlKind::Image;
-        if (takesPress && c.visible && x >= c.left && x < c.left + c.width && y >= c.top &&
-            y < c.top + c.height) {
-            return false;
+// Buttons lie above everything drawn; among themselves, and among the rest,
+// the front-most in drawing order takes it.
+const Control* takerAt(const Form& form, double x, double y) {
+    const std::vector<ControlId>& order = form.drawingOrder();
+    for (const bool buttons : {true, false}) {
+        for (auto it = order.rbegin(); it != order.rend(); ++it) {
+            const Control& c = form.at(*it);
+            const bool kind = buttons
+                                  ? c.kind == ControlKind::PushButton
+                                  : c.kind == ControlKind::Label || c.kind == ControlKind::Image;
+            if (kind && c.visible && x >= c.left && x < c.left + c.width && y >= c.top &&
+                y < c.top + c.height) {
+                return &c;
+            }
         }
     }
-    return true;
+    return nullptr;
+}
+
+bool pressReachesWindow(const Form& form, double x, double y) {
+    return takerAt(form, x, y) == nullptr;
 }
 
 std::array<bool, 6> heldDice(const Form& form) {

@@ -22,6 +22,10 @@ bool isUsed(const Control& c);
 bool showsNegative(const std::string& s);
 // The die whose cell of the dice board holds the point, 0 for none.
 int dieAt(double x, double y);
+// The control that takes a press at the point: a visible push button, else
+// the front-most visible label or image; nullptr where the press reaches the
+// window.
+const Control* takerAt(const Form& form, double x, double y);
 // Whether a press at the point reaches the window rather than a control.
 bool pressReachesWindow(const Form& form, double x, double y);
 // Which dice show their hold marker, indices 1 to 5.
