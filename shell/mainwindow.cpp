@@ -60,7 +60,9 @@ void MainWindow::sync() {
 }
 
 // The controls are made anew in the game's drawing order, back to front, with
-// the push buttons over everything and in their tab order.
+// the push buttons over everything (in that order among themselves, so that
+// a press where two of them meet goes where the game says) and in their tab
+// order.
 void MainWindow::rebuild() {
     // The old widgets may be in the middle of delivering the click that asked
     // for the rebuild (Restart), so they go once that event is over.
@@ -83,9 +85,11 @@ void MainWindow::rebuild() {
                              [this, id] { deliver([this, id] { game_.click(id); }); });
         }
     }
+    for (const auto& [tab, button] : buttons) {
+        button->raise();
+    }
     std::sort(buttons.begin(), buttons.end());
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        buttons[i].second->raise();
         if (i > 0) {
             QWidget::setTabOrder(buttons[i - 1].second, buttons[i].second);
         }

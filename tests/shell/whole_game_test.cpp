@@ -88,7 +88,10 @@ TEST_F(WholeGame, PlaysThroughTheWindowToTheVerdictAndRestarts) {
     EXPECT_TRUE(whenVerdictShown.exit);
     EXPECT_TRUE(button("press")->isHidden());
 
-    clickButton("restart");
+    // Restart, made after Exit, lies over it on the one row of pixels that
+    // the two share, as the game's own hit test has it.
+    clickAt(330, 288);
+    EXPECT_EQ(platform.endRequests, 0);
 
     for (const LabelBox& box : labelBoxes) {
         EXPECT_EQ(caption(box.name, box.index), box.caption);
