@@ -1,13 +1,29 @@
+#include "shell/commandline.h"
+#include "shell/display.h"
 #include "shell/mainwindow.h"
 #include "shell/qtplatform.h"
 #include "shell/shell.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zandiro"));
+    QApplication::setApplicationVersion(QStringLiteral(ZANDIRO_VERSION));
+    const zandiro::CommandLine commandLine = zandiro::readCommandLine(argc, argv);
+    if (commandLine.exitStatus) {
+        return *commandLine.exitStatus;
+    }
+    if (const QString missing = zandiro::missingDisplay(commandLine); !missing.isEmpty()) {
+        std::fputs(missing.toLocal8Bit().constData(), stderr);
+        return 1;
+    }
+    std::optional<zandiro::DisplayOpening> opening(std::in_place, commandLine);
+    QApplication app(argc, argv);
+    opening.reset();
+
     // The desktop file name lets window managers and Wayland compositors match
     // the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZANDIRO_APP_ID));
