@@ -1,5 +1,6 @@
 #include "shell/controlwidgets.h"
 
+#include "form/contrast.h"
 #include "shell/fontmap.h"
 #include "shell/roundedbox.h"
 
@@ -19,14 +20,33 @@ void placeAndShow(QWidget* w, const Control& c) {
     w->setVisible(c.visible);
 }
 
+Rgb rgbOf(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+// A caption in the game's own colour keeps it. One in the palette's text
+// colour keeps that where it can be read on the label's fixed background (a
+// dark desktop's white is not, on the pastel scorecard) and is otherwise drawn
+// in black or white. `behind` is what shows through a transparent label.
+QColor captionColour(const QPalette& base, const Control& c, const QColor& behind) {
+    if (c.foreground) {
+        return qtColour(*c.foreground);
+    }
+    const Rgb background = c.background && !c.transparent ? *c.background : rgbOf(behind);
+    const double least =
+        c.font ? readableContrast(c.font->points, drawsBold(*c.font)) : readableContrast(0, false);
+    return qtColour(readableText(rgbOf(base.color(QPalette::WindowText)), background, least));
+}
+
 // Text colours go into the active and inactive groups only, so that a disabled
 // label keeps the toolkit's greyed look; the background shows in every state.
-QPalette labelPalette(const QPalette& base, const Control& c) {
+QPalette labelPalette(const QPalette& base, const Control& c, const QColor& behind) {
     QPalette palette = base;
     if (c.background) {
         palette.setColor(QPalette::Window, qtColour(*c.background));
     }
-    const QColor text = c.foreground ? qtColour(*c.foreground) : base.color(QPalette::WindowText);
+    const QColor text = captionColour(base, c, behind);
     palette.setColor(QPalette::Active, QPalette::WindowText, text);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
     return palette;
@@ -59,7 +79,8 @@ void LabelWidget::apply(const Control& c) {
     if (c.font) {
         setFont(qtFont(*c.font));
     }
-    setPalette(labelPalette(QApplication::palette(this), c));
+    control_ = c;
+    applyPalette();
     setAutoFillBackground(!c.transparent);
     setWordWrap(c.wordWrap);
     const int horizontal = c.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -70,6 +91,22 @@ void LabelWidget::apply(const Control& c) {
     if (c.autosize) {
         resize(sizeHint());
     }
+}
+
+void LabelWidget::applyPalette() {
+    const QColor behind = parentWidget()->palette().color(QPalette::Window);
+    settingPalette_ = true;
+    setPalette(labelPalette(QApplication::palette(this), control_, behind));
+    settingPalette_ = false;
+}
+
+// A desktop that switches between light and dark while the game runs gives
+// every widget the new palette; the caption colours are chosen anew from it.
+bool LabelWidget::event(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && !settingPalette_) {
+        applyPalette();
+    }
+    return QLabel::event(event);
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {

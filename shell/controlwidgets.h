@@ -20,10 +20,15 @@ class LabelWidget : public QLabel {
     void apply(const Control& c);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void applyPalette();
+
+    Control control_;
     bool bordered_ = false;
+    bool settingPalette_ = false;
 };
 
 class ShapeWidget : public QWidget {
