@@ -54,16 +54,26 @@ QPalette labelPalette(const QPalette& base, const Control& c, const QColor& behi
 
 } // namespace
 
+QSize deviceSize(QSize logical, qreal devicePixelRatio) {
+    return {qRound(logical.width() * devicePixelRatio),
+            qRound(logical.height() * devicePixelRatio)};
+}
+
 QColor qtColour(Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
 // The picture is read as XPM, which Qt reads itself, without guessing: a guess
-// loads every image format plugin, which costs start-up time and memory.
-QPixmap holdPicture() {
-    QImageReader reader(QStringLiteral(":/bitmaps/1"), "XPM");
+// loads every image format plugin, which costs start-up time and memory. The
+// large one is read only for a screen that shows it.
+QPixmap holdPicture(qreal devicePixelRatio) {
+    const bool large = devicePixelRatio >= 1.5;
+    QImageReader reader(large ? QStringLiteral(":/bitmaps/1@2x") : QStringLiteral(":/bitmaps/1"),
+                        "XPM");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImageReader(&reader);
+    QPixmap picture = QPixmap::fromImageReader(&reader);
+    picture.setDevicePixelRatio(large ? 2 : 1);
+    return picture;
 }
 
 LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
@@ -140,21 +150,39 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
         painter.setPen(outline);
         painter.setBrush(fill);
         painter.drawEllipse(rect().adjusted(0, 0, -1, -1));
-    } else {
-        paintRoundedBox(painter, size(), roundedCorner, fill, outline);
+        return;
     }
+    // The body is drawn in the screen's own pixels: the corner rule at the
+    // device resolution and an outline one device pixel wide, so corners are
+    // smooth at every scale and exactly as before at scale 1.
+    const qreal ratio = devicePixelRatioF();
+    painter.scale(1 / ratio, 1 / ratio);
+    paintRoundedBox(painter, deviceSize(size(), ratio), qRound(roundedCorner * ratio), fill,
+                    outline);
 }
 
-ImageWidget::ImageWidget(QWidget* parent) : QLabel(parent) {
+ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void ImageWidget::apply(const Control& c) {
-    if (c.hasPicture && pixmap().isNull()) {
-        setPixmap(holdPicture());
-    }
+    hasPicture_ = c.hasPicture;
     placeAndShow(this, c);
+}
+
+// The picture is chosen when it is drawn, for the screen it is drawn on: a
+// window moved to a screen of another density gets the other picture. Either
+// fills the same 54 x 12 pixels of the window.
+void ImageWidget::paintEvent(QPaintEvent*) {
+    if (!hasPicture_) {
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.isNull() || (ratio >= 1.5) != (picture_.devicePixelRatio() > 1)) {
+        picture_ = holdPicture(ratio);
+    }
+    QPainter(this).drawPixmap(0, 0, picture_);
 }
 
 // A button keeps the toolkit's own colours: without its own palette it would
