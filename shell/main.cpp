@@ -6,8 +6,21 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <cstdio>
 #include <optional>
+
+namespace {
+
+// The desktop entry's icon, pre-rendered at 64 x 64 and read as PNG without
+// guessing the format, which would load every image format plugin.
+QIcon windowIcon() {
+    QImageReader reader(QStringLiteral(":/icons/" ZANDIRO_APP_ID "-64.png"), "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImageReader(&reader));
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zandiro"));
@@ -27,7 +40,7 @@ int main(int argc, char* argv[]) {
     // The desktop file name lets window managers and Wayland compositors match
     // the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZANDIRO_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" ZANDIRO_APP_ID ".svg")));
+    QApplication::setWindowIcon(windowIcon());
     // The windows' own close boxes decide when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
 
