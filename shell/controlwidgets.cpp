@@ -1,5 +1,6 @@
 #include "shell/controlwidgets.h"
 
+#include "form/contrast.h"
 #include "shell/fontmap.h"
 #include "shell/roundedbox.h"
 
@@ -19,14 +20,33 @@ void placeAndShow(QWidget* w, const Control& c) {
     w->setVisible(c.visible);
 }
 
+Rgb rgbOf(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+// A caption in the game's own colour keeps it. One in the palette's text
+// colour keeps that where it can be read on the label's fixed background (a
+// dark desktop's white is not, on the pastel scorecard) and is otherwise drawn
+// in black or white. `behind` is what shows through a transparent label.
+QColor captionColour(const QPalette& base, const Control& c, const QColor& behind) {
+    if (c.foreground) {
+        return qtColour(*c.foreground);
+    }
+    const Rgb background = c.background && !c.transparent ? *c.background : rgbOf(behind);
+    const double least =
+        c.font ? readableContrast(c.font->points, drawsBold(*c.font)) : readableContrast(0, false);
+    return qtColour(readableText(rgbOf(base.color(QPalette::WindowText)), background, least));
+}
+
 // Text colours go into the active and inactive groups only, so that a disabled
 // label keeps the toolkit's greyed look; the background shows in every state.
-QPalette labelPalette(const QPalette& base, const Control& c) {
+QPalette labelPalette(const QPalette& base, const Control& c, const QColor& behind) {
     QPalette palette = base;
     if (c.background) {
         palette.setColor(QPalette::Window, qtColour(*c.background));
     }
-    const QColor text = c.foreground ? qtColour(*c.foreground) : base.color(QPalette::WindowText);
+    const QColor text = captionColour(base, c, behind);
     palette.setColor(QPalette::Active, QPalette::WindowText, text);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
     return palette;
@@ -34,16 +54,26 @@ QPalette labelPalette(const QPalette& base, const Control& c) {
 
 } // namespace
 
+QSize deviceSize(QSize logical, qreal devicePixelRatio) {
+    return {qRound(logical.width() * devicePixelRatio),
+            qRound(logical.height() * devicePixelRatio)};
+}
+
 QColor qtColour(Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
 // The picture is read as XPM, which Qt reads itself, without guessing: a guess
-// loads every image format plugin, which costs start-up time and memory.
-QPixmap holdPicture() {
-    QImageReader reader(QStringLiteral(":/bitmaps/1"), "XPM");
+// loads every image format plugin, which costs start-up time and memory. The
+// large one is read only for a screen that shows it.
+QPixmap holdPicture(qreal devicePixelRatio) {
+    const bool large = devicePixelRatio >= 1.5;
+    QImageReader reader(large ? QStringLiteral(":/bitmaps/1@2x") : QStringLiteral(":/bitmaps/1"),
+                        "XPM");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImageReader(&reader);
+    QPixmap picture = QPixmap::fromImageReader(&reader);
+    picture.setDevicePixelRatio(large ? 2 : 1);
+    return picture;
 }
 
 LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
@@ -59,7 +89,8 @@ void LabelWidget::apply(const Control& c) {
     if (c.font) {
         setFont(qtFont(*c.font));
     }
-    setPalette(labelPalette(QApplication::palette(this), c));
+    control_ = c;
+    applyPalette();
     setAutoFillBackground(!c.transparent);
     setWordWrap(c.wordWrap);
     const int horizontal = c.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -70,6 +101,22 @@ void LabelWidget::apply(const Control& c) {
     if (c.autosize) {
         resize(sizeHint());
     }
+}
+
+void LabelWidget::applyPalette() {
+    const QColor behind = parentWidget()->palette().color(QPalette::Window);
+    settingPalette_ = true;
+    setPalette(labelPalette(QApplication::palette(this), control_, behind));
+    settingPalette_ = false;
+}
+
+// A desktop that switches between light and dark while the game runs gives
+// every widget the new palette; the caption colours are chosen anew from it.
+bool LabelWidget::event(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && !settingPalette_) {
+        applyPalette();
+    }
+    return QLabel::event(event);
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {
@@ -103,21 +150,39 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
         painter.setPen(outline);
         painter.setBrush(fill);
         painter.drawEllipse(rect().adjusted(0, 0, -1, -1));
-    } else {
-        paintRoundedBox(painter, size(), roundedCorner, fill, outline);
+        return;
     }
+    // The body is drawn in the screen's own pixels: the corner rule at the
+    // device resolution and an outline one device pixel wide, so corners are
+    // smooth at every scale and exactly as before at scale 1.
+    const qreal ratio = devicePixelRatioF();
+    painter.scale(1 / ratio, 1 / ratio);
+    paintRoundedBox(painter, deviceSize(size(), ratio), qRound(roundedCorner * ratio), fill,
+                    outline);
 }
 
-ImageWidget::ImageWidget(QWidget* parent) : QLabel(parent) {
+ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void ImageWidget::apply(const Control& c) {
-    if (c.hasPicture && pixmap().isNull()) {
-        setPixmap(holdPicture());
-    }
+    hasPicture_ = c.hasPicture;
     placeAndShow(this, c);
+}
+
+// The picture is chosen when it is drawn, for the screen it is drawn on: a
+// window moved to a screen of another density gets the other picture. Either
+// fills the same 54 x 12 pixels of the window.
+void ImageWidget::paintEvent(QPaintEvent*) {
+    if (!hasPicture_) {
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.isNull() || (ratio >= 1.5) != (picture_.devicePixelRatio() > 1)) {
+        picture_ = holdPicture(ratio);
+    }
+    QPainter(this).drawPixmap(0, 0, picture_);
 }
 
 // A button keeps the toolkit's own colours: without its own palette it would

@@ -20,10 +20,15 @@ class LabelWidget : public QLabel {
     void apply(const Control& c);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void applyPalette();
+
+    Control control_;
     bool bordered_ = false;
+    bool settingPalette_ = false;
 };
 
 class ShapeWidget : public QWidget {
@@ -39,10 +44,17 @@ class ShapeWidget : public QWidget {
     std::optional<Rgb> fill_;
 };
 
-class ImageWidget : public QLabel {
+class ImageWidget : public QWidget {
   public:
     explicit ImageWidget(QWidget* parent);
     void apply(const Control& c);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool hasPicture_ = false;
+    QPixmap picture_;
 };
 
 class ButtonWidget : public QPushButton {
@@ -52,8 +64,12 @@ class ButtonWidget : public QPushButton {
 };
 
 // The picture the hold markers show, loaded from the program's bitmap
-// resource number 1.
-QPixmap holdPicture();
+// resource number 1: 54 x 12 pixels, or at device pixel ratios of 1.5 and
+// more its drawing at twice the size, 108 x 24 device pixels.
+QPixmap holdPicture(qreal devicePixelRatio = 1);
+
+// A size in logical pixels as device pixels.
+QSize deviceSize(QSize logical, qreal devicePixelRatio);
 
 QColor qtColour(Rgb rgb);
 

@@ -35,4 +35,8 @@ QFont qtFont(const Font& font) {
     return result;
 }
 
+bool drawsBold(const Font& font) {
+    return font.weight >= 700 || font.face == "Impact";
+}
+
 } // namespace zandiro

@@ -12,4 +12,8 @@ namespace zandiro {
 // bold narrow sans for Impact, so headings still fit their boxes.
 QFont qtFont(const Font& font);
 
+// Whether the font's letters are drawn bold: Impact is heavy at its regular
+// weight, and its stand-ins are bold.
+bool drawsBold(const Font& font);
+
 } // namespace zandiro

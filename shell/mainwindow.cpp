@@ -113,7 +113,8 @@ void MainWindow::centreOnScreen() {
         return;
     }
     // The frame, title bar included, is what the player sees centred; move()
-    // places a window by its frame.
+    // places a window by its frame. Wayland lets no client place its own
+    // windows: there the compositor chooses, and this move has no effect.
     const QRect available = screen->availableGeometry();
     const QSize frame = frameGeometry().size();
     move(available.x() + (available.width() - frame.width()) / 2,

@@ -22,6 +22,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 fonts-liberation; do
   grep -q -E "(^|, )$package( |,|$)" <<<"$(field Depends)" || fail "Depends lacks $package"
 done
+grep -q -E "(^|, )qt6-wayland( |,|$)" <<<"$(field Recommends)" || fail "Recommends lacks qt6-wayland"
 
 dpkg-deb --contents "$deb"
 dpkg-deb --contents "$deb" | awk '$1 ~ /^-/ { sub(/^\.\/usr\//, "", $6); print $6 }' |

@@ -8,6 +8,7 @@ import signal
 import subprocess
 
 PR_SET_PDEATHSIG = 1
+NO_SESSION_BUS = "unix:path=/nonexistent/zandiro-test-bus"
 
 
 def end_with_parent():
@@ -53,10 +54,10 @@ class Xvfb:
         env = dict(os.environ, DISPLAY=self.name, QT_QPA_PLATFORM="xcb")
         env.pop("XAUTHORITY", None)
         env.pop("WAYLAND_DISPLAY", None)
-        # Without a session bus, libdbus would autolaunch one (dbus-x11's
-        # dbus-launch) that keeps a window on this server after the program
-        # has gone; a test that needs a bus starts its own.
-        env["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
+        # No session bus. Without an address libdbus would start one through
+        # dbus-launch (where dbus-x11 is installed), which opens a window on
+        # this server that outlives the program.
+        env["DBUS_SESSION_BUS_ADDRESS"] = NO_SESSION_BUS
         return env
 
     def stop(self):

@@ -1,0 +1,42 @@
+#include "form/contrast.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zandiro {
+namespace {
+
+// One sRGB channel made linear.
+double linear(std::uint8_t channel) {
+    const double c = channel / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+constexpr Rgb black{0, 0, 0};
+constexpr Rgb white{255, 255, 255};
+
+} // namespace
+
+double relativeLuminance(Rgb colour) {
+    return 0.2126 * linear(colour.r) + 0.7152 * linear(colour.g) + 0.0722 * linear(colour.b);
+}
+
+double contrastRatio(Rgb a, Rgb b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+double readableContrast(double points, bool bold) {
+    const bool large = points >= 18 || (bold && points >= 14);
+    return large ? 3.0 : 4.5;
+}
+
+Rgb readableText(Rgb preferred, Rgb background, double least) {
+    if (contrastRatio(preferred, background) >= least) {
+        return preferred;
+    }
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+} // namespace zandiro
