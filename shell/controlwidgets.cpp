@@ -1,5 +1,6 @@
 #include "shell/controlwidgets.h"
 
+#include "shell/focusring.h"
 #include "shell/fontmap.h"
 #include "shell/roundedbox.h"
 
@@ -79,6 +80,15 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    QPainter ring(this);
+    paintFocusRing(this, ring);
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && hasFocus()) {
+        update();
+    }
 }
 
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
@@ -105,6 +115,14 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
         painter.drawEllipse(rect().adjusted(0, 0, -1, -1));
     } else {
         paintRoundedBox(painter, size(), roundedCorner, fill, outline);
+    }
+    paintFocusRing(this, painter);
+}
+
+void ShapeWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && hasFocus()) {
+        update();
     }
 }
 

@@ -21,6 +21,7 @@ class LabelWidget : public QLabel {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     bool bordered_ = false;
@@ -33,6 +34,7 @@ class ShapeWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     ControlKind kind_ = ControlKind::RoundedRect;
