@@ -154,7 +154,7 @@ void ButtonWidget::apply(const Control& c) {
     placeAndShow(this, c);
 }
 
-QWidget* createControlWidget(const Control& c, QWidget* parent) {
+QWidget* createControlWidget(const Control& c, QWidget* parent, FocusPlace place) {
     QWidget* widget = nullptr;
     switch (c.kind) {
     case ControlKind::Label:
@@ -170,6 +170,11 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
     case ControlKind::Circle:
         widget = new ShapeWidget(parent);
         break;
+    }
+    // The place is set first: applying the state may already ask for the
+    // widget's accessibility interface, which is chosen by its place.
+    if (place.kind != FocusKind::None) {
+        setFocusPlace(widget, place);
     }
     applyControl(widget, c);
     return widget;

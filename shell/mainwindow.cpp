@@ -175,15 +175,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         repeats_.released(key->key(), key->timestamp());
         return false;
     }
-    case QEvent::FocusIn:
-        // The toolkit moves the focus itself when a button is clicked.
-        if (auto* widget = qobject_cast<QWidget*>(watched); widget != nullptr) {
+    case QEvent::FocusIn: {
+        // A click on a button gives it the focus. Moves the toolkit makes on
+        // its own (from a control being disabled) are the keyboard's to decide.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr &&
+            static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
             const FocusPlace place = focusPlaceOf(widget);
             if (place.kind != FocusKind::None && takesFocus(game_, place)) {
                 program_.keyboard.focusOn(place);
             }
         }
         return false;
+    }
     default:
         return false;
     }
@@ -216,13 +220,10 @@ void MainWindow::rebuild() {
     widgets_.resize(shown_.size(), nullptr);
     std::vector<std::pair<int, QPushButton*>> buttons;
     for (ControlId id : form.drawingOrder()) {
-        QWidget* widget = createControlWidget(form.at(id), this);
+        QWidget* widget = createControlWidget(form.at(id), this, placeOf(form.at(id)));
         widgets_[static_cast<std::size_t>(id)] = widget;
         widget->raise();
         widget->installEventFilter(this);
-        if (const FocusPlace place = placeOf(form.at(id)); place.kind != FocusKind::None) {
-            setFocusPlace(widget, place);
-        }
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             buttons.emplace_back(form.at(id).tabIndex, button);
             QObject::connect(button, &QPushButton::clicked, this,

@@ -231,7 +231,8 @@ void Keyboard::settle() {
 }
 
 bool RepeatFilter::isRepeat(int key, std::uint64_t time, bool marked) {
-    const bool unmarked = hasRelease_ && releasedKey_ == key && releasedAt_ == time;
+    // Synthesized events carry no time stamp and are never taken for repeats.
+    const bool unmarked = hasRelease_ && releasedKey_ == key && releasedAt_ == time && time != 0;
     hasRelease_ = false;
     return marked || unmarked;
 }

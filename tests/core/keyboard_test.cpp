@@ -115,6 +115,8 @@ TEST(RepeatFilter, MarkedPressesAndSameTimeReleasePressPairsAreRepeats) {
     filter.released(7, 210);
     EXPECT_FALSE(filter.isRepeat(8, 210, false)) << "another key";
     EXPECT_TRUE(filter.isRepeat(8, 220, true));
+    filter.released(8, 0);
+    EXPECT_FALSE(filter.isRepeat(8, 0, false)) << "synthesized events have no time stamp";
 }
 
 } // namespace
