@@ -149,7 +149,10 @@ std::optional<std::string> Observer::followEvent(const Program& program,
     default:
         break;
     }
-    if (platform.ended && event.kind != EventKind::MainClose && before_.filled != 13) {
+    const bool closeBox = event.kind == EventKind::MainClose ||
+                          (event.kind == EventKind::MainKey &&
+                           static_cast<GameKey>(event.key) == GameKey::Quit);
+    if (platform.ended && !closeBox && before_.filled != 13) {
         return "exit: the program ended during a game";
     }
     return std::nullopt;
