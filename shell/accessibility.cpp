@@ -59,6 +59,12 @@ class PlaceAccessible : public QAccessibleWidget {
         : QAccessibleWidget(widget, role), action_(std::move(action)) {}
 
     QStringList actionNames() const override { return {action_, setFocusAction()}; }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = widget()->isEnabled();
+        s.focused = widget()->hasFocus();
+        return s;
+    }
     void doAction(const QString& name) override {
         MainWindow* window = mainWindowOf(widget());
         if (name == action_ && window != nullptr) {
@@ -91,7 +97,7 @@ class DieAccessible : public PlaceAccessible {
         return t == QAccessible::Description ? QString() : QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
+        QAccessible::State s = PlaceAccessible::state();
         s.checkable = true;
         s.checked = game() != nullptr && dieChecked(*game(), number());
         return s;

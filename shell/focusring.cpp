@@ -15,9 +15,6 @@ constexpr const char* numberProperty = "zandiroFocusNumber";
 void setFocusPlace(QWidget* widget, FocusPlace place) {
     widget->setProperty(kindProperty, static_cast<int>(place.kind));
     widget->setProperty(numberProperty, place.number);
-    if (widget->focusPolicy() == Qt::NoFocus) {
-        widget->setFocusPolicy(Qt::TabFocus);
-    }
 }
 
 FocusPlace focusPlaceOf(const QWidget* widget) {
