@@ -149,9 +149,9 @@ std::optional<std::string> Observer::followEvent(const Program& program,
     default:
         break;
     }
-    const bool closeBox = event.kind == EventKind::MainClose ||
-                          (event.kind == EventKind::MainKey &&
-                           static_cast<GameKey>(event.key) == GameKey::Quit);
+    const bool closeBox =
+        event.kind == EventKind::MainClose ||
+        (event.kind == EventKind::MainKey && static_cast<GameKey>(event.key) == GameKey::Quit);
     if (platform.ended && !closeBox && before_.filled != 13) {
         return "exit: the program ended during a game";
     }
