@@ -1,6 +1,7 @@
 #include "shell/controlwidgets.h"
 
 #include "form/contrast.h"
+#include "shell/focusring.h"
 #include "shell/fontmap.h"
 #include "shell/roundedbox.h"
 
@@ -126,6 +127,15 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    QPainter ring(this);
+    paintFocusRing(this, ring);
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && hasFocus()) {
+        update();
+    }
 }
 
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
@@ -156,9 +166,19 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
     // device resolution and an outline one device pixel wide, so corners are
     // smooth at every scale and exactly as before at scale 1.
     const qreal ratio = devicePixelRatioF();
+    painter.save();
     painter.scale(1 / ratio, 1 / ratio);
     paintRoundedBox(painter, deviceSize(size(), ratio), qRound(roundedCorner * ratio), fill,
                     outline);
+    painter.restore();
+    paintFocusRing(this, painter);
+}
+
+void ShapeWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && hasFocus()) {
+        update();
+    }
 }
 
 ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {
@@ -201,7 +221,7 @@ void ButtonWidget::apply(const Control& c) {
     placeAndShow(this, c);
 }
 
-QWidget* createControlWidget(const Control& c, QWidget* parent) {
+QWidget* createControlWidget(const Control& c, QWidget* parent, FocusPlace place) {
     QWidget* widget = nullptr;
     switch (c.kind) {
     case ControlKind::Label:
@@ -217,6 +237,11 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
     case ControlKind::Circle:
         widget = new ShapeWidget(parent);
         break;
+    }
+    // The place is set first: applying the state may already ask for the
+    // widget's accessibility interface, which is chosen by its place.
+    if (place.kind != FocusKind::None) {
+        setFocusPlace(widget, place);
     }
     applyControl(widget, c);
     return widget;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/control.h"
+#include "game/keyboard.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -14,7 +15,10 @@ namespace zandiro {
 // every press and hands it to the game, which decides which control takes it.
 // Push buttons are real buttons with their own clicks and keyboard focus.
 
+// Its own class name lets the accessibility factory see it before Qt's own
+// factory takes it for a plain label.
 class LabelWidget : public QLabel {
+    Q_OBJECT
   public:
     explicit LabelWidget(QWidget* parent);
     void apply(const Control& c);
@@ -22,6 +26,7 @@ class LabelWidget : public QLabel {
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void applyPalette();
@@ -38,6 +43,7 @@ class ShapeWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     ControlKind kind_ = ControlKind::RoundedRect;
@@ -73,8 +79,9 @@ QSize deviceSize(QSize logical, qreal devicePixelRatio);
 
 QColor qtColour(Rgb rgb);
 
-// Creates the widget for a control and gives it the control's state.
-QWidget* createControlWidget(const Control& c, QWidget* parent);
+// Creates the widget for a control, with the keyboard place it stands for,
+// and gives it the control's state.
+QWidget* createControlWidget(const Control& c, QWidget* parent, FocusPlace place = {});
 // Gives an existing widget, made by createControlWidget, a control's state.
 void applyControl(QWidget* widget, const Control& c);
 

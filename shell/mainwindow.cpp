@@ -1,14 +1,19 @@
 #include "shell/mainwindow.h"
 
 #include "game/layout.h"
+#include "game/speech.h"
 #include "shell/controlwidgets.h"
+#include "shell/mainkeys.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <array>
 
 namespace zandiro {
 namespace {
@@ -33,10 +38,38 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
     return state;
 }
 
+// The place a widget stands for, by the control it draws.
+FocusPlace placeOf(const Control& c) {
+    for (int n = 1; n <= 3; ++n) {
+        if (c.name == buttonControl(n).name) {
+            return {FocusKind::Button, n};
+        }
+    }
+    for (int n = 1; n <= 13; ++n) {
+        const ControlRef ref = categoryControl(n);
+        if (c.name == ref.name && c.index == ref.index) {
+            return {FocusKind::Category, n};
+        }
+    }
+    if (c.name == "Rect" && c.index >= 1) {
+        return {FocusKind::Die, c.index};
+    }
+    return {};
+}
+
 } // namespace
 
-MainWindow::MainWindow(Zandiro& game, std::function<void()> afterEvent)
-    : game_(game), afterEvent_(std::move(afterEvent)) {
+// What assistive technology was last told, to tell it only of changes.
+struct MainWindow::Spoken {
+    std::array<QString, 6> dieNames;
+    std::array<bool, 6> held{};
+    std::array<std::string, 14> descriptions;
+};
+
+MainWindow::MainWindow(Program& program, std::function<void()> afterEvent)
+    : program_(program), game_(program.zandiro), afterEvent_(std::move(afterEvent)),
+      spoken_(std::make_unique<Spoken>()) {
+    installEventFilter(this);
     setFixedSize(mainClientWidth, mainClientHeight);
     QPalette yellow = palette();
     yellow.setColor(QPalette::Window, qtColour(mainBackground));
@@ -57,6 +90,119 @@ void MainWindow::sync() {
         }
     }
     setVisible(game_.window.visible);
+    program_.keyboard.settle();
+    showFocus();
+    tellAssistiveTechnology();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::widgetFor(FocusPlace place) const {
+    const Form& form = game_.form;
+    switch (place.kind) {
+    case FocusKind::Button:
+        return widgetFor(form.find(buttonControl(place.number).name));
+    case FocusKind::Die:
+        return widgetFor(form.find("Rect", place.number));
+    case FocusKind::Category: {
+        const ControlRef ref = categoryControl(place.number);
+        return widgetFor(form.find(ref.name, ref.index));
+    }
+    case FocusKind::None:
+        break;
+    }
+    return nullptr;
+}
+
+void MainWindow::activate(FocusPlace place) {
+    deliver([this, place] { zandiro::activate(game_, place); });
+}
+
+void MainWindow::showFocus() {
+    QWidget* target = widgetFor(program_.keyboard.focus());
+    if (target != nullptr && focusWidget() != target) {
+        target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// Names, states and descriptions that change without a widget of Qt's own
+// changing are announced here; a screen reader speaks those of the focused
+// object. The Roll button's description is kept even with no reader running,
+// so that one that starts later reads it.
+void MainWindow::tellAssistiveTechnology() {
+    const QString rolled = QString::fromStdString(rollDescription(game_, program_.module1));
+    QWidget* roll = widgetFor(game_.form.find("press"));
+    if (roll->accessibleDescription() != rolled) {
+        roll->setAccessibleDescription(rolled);
+    }
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    Spoken& told = *spoken_;
+    for (int d = 1; d <= 5; ++d) {
+        QWidget* die = widgetFor(FocusPlace{FocusKind::Die, d});
+        const QString name = QString::fromStdString(dieName(game_, d));
+        if (told.dieNames[d] != name) {
+            told.dieNames[d] = name;
+            QAccessibleEvent event(die, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+        if (told.held[d] != dieChecked(game_, d)) {
+            told.held[d] = dieChecked(game_, d);
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(die, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    for (int c = 1; c <= 13; ++c) {
+        const std::string description = categoryDescription(game_, c);
+        if (told.descriptions[c] != description) {
+            told.descriptions[c] = description;
+            QAccessibleEvent event(widgetFor(FocusPlace{FocusKind::Category, c}),
+                                   QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return keyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        repeats_.released(key->key(), key->timestamp());
+        return false;
+    }
+    case QEvent::FocusIn: {
+        // A click on a button gives it the focus. Moves the toolkit makes on
+        // its own (from a control being disabled) are the keyboard's to decide.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr &&
+            static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+            const FocusPlace place = focusPlaceOf(widget);
+            if (place.kind != FocusKind::None && takesFocus(game_, place)) {
+                program_.keyboard.focusOn(place);
+            }
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::keyPress(QKeyEvent* event) {
+    const std::optional<MainKey> key = mainKey(*event);
+    const bool repeat = repeats_.isRepeat(event->key(), event->timestamp(), event->isAutoRepeat());
+    if (!key) {
+        return false;
+    }
+    if (!(key->once && repeat)) {
+        deliver([this, &key] { program_.keyboard.press(key->key, key->die); });
+    }
+    return true;
 }
 
 // The controls are made anew in the game's drawing order, back to front, with
@@ -76,9 +222,10 @@ void MainWindow::rebuild() {
     widgets_.resize(shown_.size(), nullptr);
     std::vector<std::pair<int, QPushButton*>> buttons;
     for (ControlId id : form.drawingOrder()) {
-        QWidget* widget = createControlWidget(form.at(id), this);
+        QWidget* widget = createControlWidget(form.at(id), this, placeOf(form.at(id)));
         widgets_[static_cast<std::size_t>(id)] = widget;
         widget->raise();
+        widget->installEventFilter(this);
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             buttons.emplace_back(form.at(id).tabIndex, button);
             QObject::connect(button, &QPushButton::clicked, this,
@@ -94,15 +241,7 @@ void MainWindow::rebuild() {
             QWidget::setTabOrder(buttons[i - 1].second, buttons[i].second);
         }
     }
-    if (!buttons.empty()) {
-        // The visible button first in the tab order holds the focus.
-        for (const auto& [tab, button] : buttons) {
-            if (!button->isHidden()) {
-                button->setFocus();
-                break;
-            }
-        }
-    }
+    *spoken_ = Spoken{};
     generation_ = game_.window.generation;
     centreOnScreen();
 }

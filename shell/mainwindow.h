@@ -1,9 +1,11 @@
 #pragma once
 
-#include "game/zandiro.h"
+#include "game/program.h"
+#include "shell/focusring.h"
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace zandiro {
@@ -11,32 +13,49 @@ namespace zandiro {
 // The main window on screen: one widget per control of the game's main
 // window, copied from the game after every event. Presses, releases and
 // double-clicks on the window go to the game, which decides what they hit.
+// Keys anywhere on the window go to the game's keyboard, which also says
+// which widget holds the focus.
 class MainWindow : public QWidget {
   public:
-    MainWindow(Zandiro& game, std::function<void()> afterEvent);
+    MainWindow(Program& program, std::function<void()> afterEvent);
+    ~MainWindow() override;
 
     // Copies the game's window into the widgets; builds them afresh (and
     // centres the window) when the game has created its controls anew.
     void sync();
 
     QWidget* widgetFor(ControlId id) const { return widgets_.at(static_cast<std::size_t>(id)); }
+    // The widget that stands for a place: a button, a die's body, a category.
+    QWidget* widgetFor(FocusPlace place) const;
+
+    const Program& program() const { return program_; }
+    // A click on the place, as an assistive technology asks for it.
+    void activate(FocusPlace place);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool keyPress(QKeyEvent* event);
+    void showFocus();
+    void tellAssistiveTechnology();
     void rebuild();
     void centreOnScreen();
     void deliver(const std::function<void()>& event);
 
+    Program& program_;
     Zandiro& game_;
     std::function<void()> afterEvent_;
     std::vector<QWidget*> widgets_;
     std::vector<Control> shown_;
     int generation_ = 0;
+    RepeatFilter repeats_;
+    struct Spoken;
+    std::unique_ptr<Spoken> spoken_;
 };
 
 } // namespace zandiro

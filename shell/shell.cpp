@@ -1,13 +1,15 @@
 #include "shell/shell.h"
 
+#include "shell/accessibility.h"
 #include "shell/cheatwindow.h"
 #include "shell/mainwindow.h"
 
 namespace zandiro {
 
 Shell::Shell(Platform& platform)
-    : program_(platform),
-      main_(std::make_unique<MainWindow>(program_.zandiro, [this] { refresh(); })) {}
+    : program_(platform), main_(std::make_unique<MainWindow>(program_, [this] { refresh(); })) {
+    installAccessibility();
+}
 
 Shell::~Shell() = default;
 

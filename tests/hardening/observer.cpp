@@ -237,8 +237,9 @@ void Observer::followPress() {
 // a click on a hold marker toggles its own; nothing else changes the holds.
 std::optional<std::string> Observer::followHolds(const Program& program, const Event& event) const {
     std::array<bool, 6> held = before_.held;
-    const int pressed =
-        event.kind == EventKind::MouseDown && before_.pressOnWindow ? dieAt(event.x, event.y) : 0;
+    const bool onWindow = (event.kind == EventKind::MouseDown && before_.pressOnWindow) ||
+                          event.kind == EventKind::FormPress;
+    const int pressed = onWindow ? dieAt(event.x, event.y) : 0;
     const int clicked = clickedIs("Hold") ? before_.clicked->index : 0;
     for (const int d : {pressed, clicked}) {
         if (d != 0) {

@@ -118,6 +118,23 @@ Event closeCode() {
     return e;
 }
 
+Event mainKey(GameKey key, int die, std::uint32_t draws) {
+    Event e;
+    e.kind = EventKind::MainKey;
+    e.key = static_cast<int>(key);
+    e.index = die;
+    e.draws = draws;
+    return e;
+}
+
+Event formPress(double x, double y) {
+    Event e;
+    e.kind = EventKind::FormPress;
+    e.x = x;
+    e.y = y;
+    return e;
+}
+
 std::string describe(const Event& e) {
     switch (e.kind) {
     case EventKind::Click:
@@ -137,6 +154,11 @@ std::string describe(const Event& e) {
         return "keyDown(" + std::to_string(e.key) + ", " + std::to_string(e.shift) + ")";
     case EventKind::CodeClose:
         return "closeCode()";
+    case EventKind::MainKey:
+        return "mainKey(GameKey(" + std::to_string(e.key) + "), " + std::to_string(e.index) + ", " +
+               hex(e.draws) + ")";
+    case EventKind::FormPress:
+        return "formPress(" + coordinates(e.x, e.y) + ")";
     }
     return "?";
 }
@@ -215,7 +237,14 @@ bool deliver(Program& program, PlayPlatform& platform, const Event& e) {
     case EventKind::CodeClose:
         program.cheat.closeBox();
         break;
+    case EventKind::MainKey:
+        program.keyboard.press(static_cast<GameKey>(e.key), e.index);
+        break;
+    case EventKind::FormPress:
+        z.Form_MouseDown(1, 0, static_cast<float>(e.x), static_cast<float>(e.y));
+        break;
     }
+    program.keyboard.settle();
     return true;
 }
 

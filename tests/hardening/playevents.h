@@ -19,7 +19,9 @@ enum class EventKind : std::uint8_t {
     DblClick,
     MainClose,
     KeyDown,
-    CodeClose
+    CodeClose,
+    MainKey,  // a key on the main window: key is a GameKey, index the die
+    FormPress // the window's own press handler, as a press beside every control reaches it
 };
 
 struct Event {
@@ -41,6 +43,8 @@ Event dblClick(double x, double y);
 Event closeMain();
 Event keyDown(int key, int shift = 0);
 Event closeCode();
+Event mainKey(GameKey key, int die = 0, std::uint32_t draws = 0);
+Event formPress(double x, double y);
 
 // The event as a call of the functions above, to paste into a test.
 std::string describe(const Event& event);

@@ -28,17 +28,82 @@ void PlayStats::add(const PlayStats& o) {
     zandiroScores += o.zandiroScores;
     codeWindowVisits += o.codeWindowVisits;
     programEnds += o.programEnds;
+    keys += o.keys;
     mostRolls = std::max(mostRolls, o.mostRolls);
 }
 
-Runner::Runner() : program_(platform_), observer_(started(program_)) {
+Runner::Runner() : program_(platform_), twin_(twinPlatform_), observer_(started(program_)) {
+    twin_.start();
     if (auto fault = observer_.checkAll(program_)) {
         startFault_ = "start: " + *fault;
     }
 }
 
+// The clicks a key stands for, read from the game before the key: a die is
+// clicked on its marker while that shows, else on the window beside it.
+std::vector<Event> Runner::matchingClicks(const Event& event) const {
+    if (event.kind != EventKind::MainKey) {
+        return {event};
+    }
+    const Zandiro& z = program_.zandiro;
+    const auto dieClick = [&](int d) -> std::vector<Event> {
+        if (d < 1 || d > 5) {
+            return {};
+        }
+        if (z.form.get("Hold", d).visible) {
+            return {click("Hold", d)};
+        }
+        const Control& body = z.form.get("Rect", d);
+        return {formPress(body.left + 30, body.top + 30)};
+    };
+    const FocusPlace focus = program_.keyboard.focus();
+    switch (static_cast<GameKey>(event.key)) {
+    case GameKey::Activate:
+        if (focus.kind == FocusKind::Die) {
+            return dieClick(focus.number);
+        }
+        if (focus.kind == FocusKind::Button || focus.kind == FocusKind::Category) {
+            const ControlRef ref = focus.kind == FocusKind::Button ? buttonControl(focus.number)
+                                                                   : categoryControl(focus.number);
+            return {click(ref.name, ref.index, event.draws)};
+        }
+        return {};
+    case GameKey::Die:
+        return dieClick(event.index);
+    case GameKey::Roll:
+        return {click("press", -1, event.draws)};
+    case GameKey::Quit:
+        return {closeMain()};
+    default:
+        return {};
+    }
+}
+
+std::optional<std::string> Runner::sameAsTwin() const {
+    const Zandiro& a = program_.zandiro;
+    const Zandiro& b = twin_.zandiro;
+    const bool same = a.form.controls() == b.form.controls() && a.dice == b.dice &&
+                      a.rolls == b.rolls && a.upper == b.upper && a.filled == b.filled &&
+                      a.fvkindscore == b.fvkindscore && a.grandtotal == b.grandtotal &&
+                      a.window.visible == b.window.visible &&
+                      a.window.generation == b.window.generation &&
+                      program_.cheat.window.visible == twin_.cheat.window.visible &&
+                      program_.module1.rollsperturn == twin_.module1.rollsperturn &&
+                      platform_.ended == twinPlatform_.ended;
+    if (!same) {
+        return std::string("key like click: the game differs from the one played by mouse");
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> Runner::step(const Event& event) {
-    observer_.before(program_, event);
+    const std::vector<Event> clicks = matchingClicks(event);
+    // The observer follows a key as the click it stands for, so its rules
+    // for clicks hold for keys too; a key that stands for none clicks nothing.
+    const Event seen = event.kind != EventKind::MainKey ? event
+                       : clicks.empty()                 ? click("")
+                                                        : clicks.front();
+    observer_.before(program_, seen);
     const int generation = program_.zandiro.window.generation;
     const std::int16_t rolls = program_.zandiro.rolls;
     const std::int16_t filled = program_.zandiro.filled;
@@ -48,6 +113,9 @@ std::optional<std::string> Runner::step(const Event& event) {
     try {
         if (!deliver(program_, platform_, event)) {
             return std::nullopt;
+        }
+        for (const Event& c : clicks) {
+            deliver(twin_, twinPlatform_, c);
         }
     } catch (const std::exception& e) {
         return std::string("exception: ") + e.what();
@@ -66,7 +134,11 @@ std::optional<std::string> Runner::step(const Event& event) {
                                : 0;
     stats_.codeWindowVisits += !codeShown && program_.cheat.window.visible ? 1 : 0;
     stats_.programEnds += platform_.ended ? 1 : 0;
-    return observer_.after(program_, platform_, event);
+    stats_.keys += event.kind == EventKind::MainKey ? 1 : 0;
+    if (auto fault = sameAsTwin()) {
+        return fault;
+    }
+    return observer_.after(program_, platform_, seen);
 }
 
 std::optional<Failure> replay(const std::vector<Event>& events) {

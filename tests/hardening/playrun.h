@@ -27,6 +27,7 @@ struct PlayStats {
     std::size_t zandiroScores = 0;
     std::size_t codeWindowVisits = 0;
     std::size_t programEnds = 0;
+    std::size_t keys = 0; // main-window keys
     int mostRolls = 0;
 
     void add(const PlayStats& other);
@@ -50,9 +51,15 @@ class Runner {
 
   private:
     void count(const Program& before);
+    std::vector<Event> matchingClicks(const Event& event) const;
+    std::optional<std::string> sameAsTwin() const;
 
     PlayPlatform platform_;
     Program program_;
+    // The same game played by mouse: it takes every event, a main-window key
+    // turned into the click it stands for, and must stay equal to the first.
+    PlayPlatform twinPlatform_;
+    Program twin_;
     Observer observer_;
     PlayStats stats_;
     std::optional<std::string> startFault_;

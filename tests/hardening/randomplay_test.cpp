@@ -32,6 +32,7 @@ TEST(RandomPlay, EveryEventKeepsTheRules) {
     EXPECT_GT(stats.zandiroScores, 10u);
     EXPECT_GT(stats.programEnds, 2u);
     EXPECT_GT(stats.mostRolls, 5);
+    EXPECT_GT(stats.keys, 5000u);
 }
 
 TEST(RandomPlay, ReplayGoesTheSameWay) {

@@ -104,6 +104,15 @@ void RandomPlayer::press(Choices& c, std::vector<Event>& out) {
 
 void RandomPlayer::onMainWindow(const Program& program, Choices& c, std::vector<Event>& out) {
     const Zandiro& z = program.zandiro;
+    if (c.below(6) == 0) {
+        // A key on the main window: any of them, a digit now and then out of range.
+        auto key = static_cast<GameKey>(c.below(10));
+        if (key == GameKey::Quit && c.below(20) != 0) {
+            key = GameKey::Tab; // Ctrl+Q ends the run, so it comes seldom
+        }
+        out.push_back(mainKey(key, static_cast<int>(c.below(7)), c.drawPlan()));
+        return;
+    }
     const std::uint32_t r = c.below(100);
     if (z.filled == 13 && r < 15) {
         // Now and then the player has had enough.

@@ -16,7 +16,7 @@ TIMEOUT = 20
 
 
 class GameProcess:
-    def __init__(self, program):
+    def __init__(self, program, environment=None):
         if shutil.which("xdotool") is None:
             raise RuntimeError("xdotool is missing: install the Debian package xdotool")
         self._scratch = tempfile.TemporaryDirectory()
@@ -27,6 +27,7 @@ class GameProcess:
             runtime = os.path.join(self._scratch.name, "runtime")
             os.mkdir(runtime, 0o700)
             self._env["XDG_RUNTIME_DIR"] = runtime
+            self._env.update(environment or {})
             self._log = open(os.path.join(self._scratch.name, "output"), "w+")
             self.process = subprocess.Popen([program], env=self._env, stdin=subprocess.DEVNULL,
                                             stdout=self._log, stderr=subprocess.STDOUT,
@@ -94,9 +95,16 @@ class GameProcess:
         self._xdotool("mousemove", "--window", str(self.main), str(x), str(y), "click",
                       "--repeat", str(count), "--delay", "80", "1")
 
-    def key(self, name):
-        """Presses and releases a key on the window with the keyboard focus."""
-        self._xdotool("key", name)
+    def focus(self, window):
+        """Gives the window the keyboard focus, as a window manager would when
+        the player clicks its title bar; there is no window manager here."""
+        self._xdotool("windowfocus", "--sync", str(window))
+        self.wait_for_focus(window)
+
+    def key(self, *names):
+        """Presses and releases keys, one after the other, on the window with
+        the keyboard focus."""
+        self._xdotool("key", "--delay", "30", *names)
 
     def _xdotool(self, *arguments):
         subprocess.run(["xdotool", *arguments], env=self._env, check=True, timeout=TIMEOUT)

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "game/zandiro.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace zandiro {
+
+// A place on the main window that the keyboard focus can take: one of the
+// three buttons, one of the five dice, or one of the thirteen categories.
+enum class FocusKind { None, Button, Die, Category };
+
+struct FocusPlace {
+    FocusKind kind = FocusKind::None;
+    int number = 0; // Button: 1 Roll, 2 Restart, 3 Exit; Die: 1 to 5; Category: 1 to 13
+    friend bool operator==(const FocusPlace&, const FocusPlace&) = default;
+};
+
+// The control behind a button or category place: (name, member index).
+struct ControlRef {
+    const char* name;
+    int index;
+};
+ControlRef buttonControl(int number);
+ControlRef categoryControl(int number);
+
+// The places that take the focus now, in Tab order: the shown and enabled
+// buttons, the dice, then the enabled categories.
+std::vector<FocusPlace> focusOrder(const Zandiro& z);
+bool takesFocus(const Zandiro& z, FocusPlace place);
+
+enum class Arrow { Left, Right, Up, Down };
+// The place an arrow key moves to within the focused group; it stays at the
+// edges and beside the empty sixth slot of the dice board.
+FocusPlace arrowMove(const Zandiro& z, FocusPlace from, Arrow arrow);
+
+// What a die does when it is clicked: its hold marker toggles, through the
+// handler a click at the middle of the die reaches.
+void clickDie(Zandiro& z, int d);
+// A click on the control behind a place, with the checks a click has.
+void activate(Zandiro& z, FocusPlace place);
+
+// The keys of the main window.
+enum class GameKey { Tab, BackTab, Left, Right, Up, Down, Activate, Die, Roll, Quit };
+
+// The keyboard of the main window: which place has the focus and what each
+// key does to it and to the game.
+class Keyboard {
+  public:
+    explicit Keyboard(Zandiro& z) : z_(z) {}
+
+    FocusPlace focus() const { return focus_; }
+    // The toolkit moved the focus itself (a click on a button).
+    void focusOn(FocusPlace place) { focus_ = place; }
+    // die: 1 to 5 for GameKey::Die. Ignored while the window is hidden.
+    void press(GameKey key, int die = 0);
+    // After any event: a place that no longer takes the focus passes it on,
+    // and a new game starts with the focus on its first place.
+    void settle();
+
+  private:
+    Zandiro& z_;
+    FocusPlace focus_;
+    int generation_ = 0;
+};
+
+// Tells auto-repeated key presses apart. Under X11 a repeat can come as a
+// release and a press of the same key at the same time stamp, unmarked.
+class RepeatFilter {
+  public:
+    // Whether this press repeats the one before; `marked` is the toolkit's
+    // own auto-repeat flag.
+    bool isRepeat(int key, std::uint64_t time, bool marked);
+    void released(int key, std::uint64_t time);
+
+  private:
+    int releasedKey_ = 0;
+    std::uint64_t releasedAt_ = 0;
+    bool hasRelease_ = false;
+};
+
+} // namespace zandiro

@@ -1,0 +1,147 @@
+"""The real program under Xvfb played by keys alone, and one turn played
+through the accessibility bus (AT-SPI) alone, as a screen reader reaches it.
+
+The program path comes from the environment variable ZANDIRO_PROGRAM.
+"""
+
+import os
+import shutil
+import sys
+import subprocess
+import unittest
+
+import screen
+from gameprocess import GameProcess
+from xvfb import end_with_parent
+
+VERDICT_TITLE = "Zandiro"
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+SKIP = 77
+
+
+def skip(reason):
+    """Ends the test run with ctest's skip status: this machine cannot run it."""
+    print(f"SKIPPED: {reason}", file=sys.stderr, flush=True)
+    os._exit(SKIP)
+
+
+class PrivateSessionBus:
+    """A D-Bus session bus of the test's own with the accessibility bus
+    launcher on it; both end with the test."""
+
+    def __init__(self):
+        self._daemon = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
+        self.address = self._daemon.stdout.readline().decode().strip()
+        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.address)
+        self._launcher = subprocess.Popen([BUS_LAUNCHER], env=env, stdout=subprocess.DEVNULL,
+                                          stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
+
+    def close(self):
+        for process in (self._launcher, self._daemon):
+            if process.poll() is None:
+                process.terminate()
+                process.wait(5)
+        self._daemon.stdout.close()
+
+
+class Keys(unittest.TestCase):
+    def test_a_whole_game_by_keys(self):
+        game = GameProcess(os.environ["ZANDIRO_PROGRAM"])
+        self.addCleanup(game.close)
+        game.focus(game.main)
+        for turn in range(1, 14):
+            game.key("Return")  # Roll holds the focus
+            game.wait_until(lambda: screen.is_enabled(game.picture(), "chance"), "a roll")
+            game.key("3")
+            game.key("r")
+            # Past the five dice to the turn's category, in Tab order.
+            game.key(*["Tab"] * (5 + turn), "space")
+            if turn < 13:
+                game.wait_until(lambda: not screen.is_enabled(game.picture(), "chance"),
+                                "the end of the turn")
+        verdict = game.wait_for_window(VERDICT_TITLE)
+        game.wait_for_focus(verdict)
+        game.key("Return")
+        game.wait_for_shown(["Zandiro!"])
+        self.assertTrue(screen.game_over_shown(game.picture()))
+        game.focus(game.main)
+        game.key("ctrl+q")
+        self.assertEqual(game.wait_for_exit(), 0, game.output())
+
+
+def find(node, role, name_start):
+    """The first object of the role whose name starts so, depth first."""
+    if node is None:
+        return None
+    if node.get_role_name() == role and node.get_name().startswith(name_start):
+        return node
+    for i in range(node.get_child_count()):
+        found = find(node.get_child_at_index(i), role, name_start)
+        if found is not None:
+            return found
+    return None
+
+
+def do_action(node, name):
+    actions = node.get_action_iface()
+    names = [actions.get_action_name(i) for i in range(actions.get_n_actions())]
+    if name not in names:
+        raise AssertionError(f"{node.get_name()!r} offers {names}, not {name!r}")
+    actions.do_action(names.index(name))
+
+
+class Reader(unittest.TestCase):
+    def test_one_turn_through_the_accessibility_bus(self):
+        for need in ("dbus-daemon", BUS_LAUNCHER):
+            if shutil.which(need) is None and not os.path.exists(need):
+                skip(f"{need} is missing: install dbus-daemon and at-spi2-core")
+        try:
+            import gi
+            gi.require_version("Atspi", "2.0")
+            from gi.repository import Atspi
+        except (ImportError, ValueError):
+            skip("python3-gi with gir1.2-atspi-2.0 is missing")
+        bus = PrivateSessionBus()
+        self.addCleanup(bus.close)
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.address
+        game = GameProcess(os.environ["ZANDIRO_PROGRAM"], {
+            "DBUS_SESSION_BUS_ADDRESS": bus.address, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+        self.addCleanup(game.close)
+        Atspi.init()
+
+        def application():
+            desktop = Atspi.get_desktop(0)
+            for i in range(desktop.get_child_count()):
+                app = desktop.get_child_at_index(i)
+                if app is not None and find(app, "push button", "Roll") is not None:
+                    return app
+            return None
+        app = game.wait_until(application, "the game on the accessibility bus")
+
+        roll = find(app, "push button", "Roll")
+        self.assertEqual(roll.get_description(), "")
+        self.assertEqual(find(app, "check box", "Die 1:").get_name(), "Die 1: blank")
+        do_action(roll, "Press")
+        game.wait_until(lambda: roll.get_description().startswith("Rolled "), "a roll")
+        faces = roll.get_description()[len("Rolled "):].split(", ")[:5]
+        die = find(app, "check box", "Die 2:")
+        self.assertEqual(die.get_name(), f"Die 2: {faces[1]}")
+        self.assertFalse(die.get_state_set().contains(Atspi.StateType.CHECKED))
+        do_action(die, "Toggle")
+        game.wait_until(lambda: die.get_state_set().contains(Atspi.StateType.CHECKED),
+                        "die 2 held")
+        chance = find(app, "push button", "Chance:")
+        self.assertEqual(chance.get_description(), "")
+        do_action(chance, "Press")
+        game.wait_until(lambda: chance.get_description() == "used", "Chance used")
+        total = sum(int(face) for face in faces)
+        self.assertEqual(chance.get_name(), f"Chance:  {total}")
+        self.assertFalse(die.get_state_set().contains(Atspi.StateType.CHECKED))
+        self.assertEqual(roll.get_description(), "")
+        self.assertIsNone(game.process.poll())
+
+
+if __name__ == "__main__":
+    unittest.main()
