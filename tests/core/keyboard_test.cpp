@@ -33,8 +33,8 @@ TEST_F(KeyboardTest, TabGoesRoundWhatIsShownAndEnabled) {
     keys.press(GameKey::Tab);
     EXPECT_EQ(keys.focus(), button(1)) << "Tab wraps forward to Roll";
 
-    roll({});
-    roll({});
+    roll({6, 6, 6, 6, 6});
+    roll({6, 6, 6, 6, 6});
     keys.settle();
     EXPECT_EQ(keys.focus(), die(1)) << "a disabled Roll passes the focus on";
     EXPECT_EQ(focusOrder(z).front(), die(1));
@@ -77,9 +77,11 @@ TEST_F(KeyboardTest, KeysReachTheHandlersAClickReaches) {
     EXPECT_EQ(z.filled, 1);
     EXPECT_EQ(keys.focus(), button(1)) << "a scored category gives the focus to Roll";
 
+    platform.rollFaces({1, 2, 3, 4, 5});
     keys.press(GameKey::Activate);
-    roll({});
-    roll({});
+    EXPECT_EQ(z.rolls, 1) << "Enter on Roll";
+    roll({6, 6, 6, 6, 6});
+    roll({6, 6, 6, 6, 6});
     keys.press(GameKey::Roll);
     EXPECT_EQ(z.rolls, 3) << "R does nothing while Roll is disabled";
 
