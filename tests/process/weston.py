@@ -7,7 +7,7 @@ import subprocess
 import tempfile
 import time
 
-from xvfb import NO_SESSION_BUS, end_with_parent
+from xvfb import NO_SESSION_BUS, end_with_parent, stop_process
 
 SOCKET = "wayland-zandiro-test"
 
@@ -44,13 +44,7 @@ class Weston:
         return env
 
     def stop(self):
-        if self._process.poll() is None:
-            self._process.terminate()
-            try:
-                self._process.wait(5)
-            except subprocess.TimeoutExpired:
-                self._process.kill()
-                self._process.wait()
+        stop_process(self._process)
         self._log.close()
         self._scratch.cleanup()
 

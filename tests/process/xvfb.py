@@ -17,6 +17,17 @@ def end_with_parent():
     ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
+def stop_process(process):
+    """Ends a server started for a test: asked first, killed if it lingers."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 class Xvfb:
     def __init__(self, width=1024, height=768, timeout=15):
         if shutil.which("Xvfb") is None:
@@ -61,13 +72,7 @@ class Xvfb:
         return env
 
     def stop(self):
-        if self._process.poll() is None:
-            self._process.terminate()
-            try:
-                self._process.wait(5)
-            except subprocess.TimeoutExpired:
-                self._process.kill()
-                self._process.wait()
+        stop_process(self._process)
 
     def __enter__(self):
         return self
