@@ -104,10 +104,5 @@ def resident_kib(pid):
     return int(fields["VmRSS"]), int(fields["VmHWM"])
 
 
-def stop(process):
-    process.terminate()
-    try:
-        process.wait(5)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
+# The benchmarks end the programs they start as the tests end their servers.
+stop = xvfb.stop_process

@@ -75,12 +75,3 @@ TEST_F(HiDpi, MarkerLettersComeFromTheLargePictureAtTwice) {
 
 } // namespace
 } // namespace zandiro::testing
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zandiro"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
