@@ -36,10 +36,69 @@ void addHidden(QCommandLineParser& parser, const char* name, bool takesValue) {
     parser.addOption(option);
 }
 
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
 void reportError(const QString& arguments0, const QString& error) {
-    const QString line = QStringLiteral("%1: %2 Try '%1 --help' for the options.\n")
-                             .arg(arguments0.section(QLatin1Char('/'), -1), error);
-    std::fputs(line.toLocal8Bit().constData(), stderr);
+    print(stderr, QStringLiteral("%1: %2 Try '%1 --help' for the options.\n")
+                      .arg(arguments0.section(QLatin1Char('/'), -1), error));
+}
+
+// The player's options, and Qt's, hidden from the help.
+void addOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral(
+        "A dice game: roll five dice up to three times a turn and fill a scorecard."));
+    // Qt's options are single words after one dash: -platform, -style.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                      QStringLiteral("Displays help on commandline options.")});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                      QStringLiteral("Displays version information.")});
+    for (const char* name : qtOptionsWithValue) {
+        addHidden(parser, name, true);
+    }
+    for (const char* name : qtFlags) {
+        addHidden(parser, name, false);
+    }
+}
+
+QString versionText() {
+    return QStringLiteral("Zandiro %1\n"
+                          "Copyright (C) 2026 The Zandiro developers\n"
+                          "License MIT: <https://opensource.org/licenses/MIT>\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.\n")
+        .arg(QCoreApplication::applicationVersion());
+}
+
+// Qt's usage line names the program as QCoreApplication's arguments do, so
+// the help needs an application object; it needs no display.
+void printHelp(const QCommandLineParser& parser, int& argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    print(stdout,
+          parser.helpText() + QStringLiteral("\nZandiro home page: <" ZANDIRO_HOMEPAGE ">\n"
+                                             "Report bugs to: <" ZANDIRO_HOMEPAGE "/issues>\n"));
+}
+
+// What the parsed command line asks for: an exit status when the program
+// ends here, none when it goes on to open its windows.
+std::optional<int> answer(const QCommandLineParser& parser, int& argc, char** argv) {
+    if (!parser.positionalArguments().isEmpty()) {
+        reportError(QString::fromLocal8Bit(argv[0]),
+                    QStringLiteral("Unexpected argument '%1'.")
+                        .arg(parser.positionalArguments().constFirst()));
+        return 1;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        print(stdout, versionText());
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        printHelp(parser, argc, argv);
+        return 0;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -50,35 +109,13 @@ CommandLine readCommandLine(int& argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A dice game: roll five dice up to three times a turn and fill a scorecard."));
-    // Qt's options are single words after one dash: -platform, -style.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    for (const char* name : qtOptionsWithValue) {
-        addHidden(parser, name, true);
-    }
-    for (const char* name : qtFlags) {
-        addHidden(parser, name, false);
-    }
-
+    addOptions(parser);
     CommandLine result;
-    const QString program = arguments.value(0, QStringLiteral("zandiro"));
     if (!parser.parse(arguments)) {
-        reportError(program, parser.errorText());
+        reportError(arguments.value(0, QStringLiteral("zandiro")), parser.errorText());
         result.exitStatus = 1;
-    } else if (!parser.positionalArguments().isEmpty()) {
-        reportError(program, QStringLiteral("Unexpected argument '%1'.")
-                                 .arg(parser.positionalArguments().constFirst()));
-        result.exitStatus = 1;
-    } else if (parser.isSet(help) || parser.isSet(version) ||
-               parser.isSet(QStringLiteral("help-all"))) {
-        // Qt's own answer, which needs an application object but no display;
-        // it prints and ends the program.
-        const QCoreApplication app(argc, argv);
-        parser.process(app);
-        result.exitStatus = 0;
+    } else {
+        result.exitStatus = answer(parser, argc, argv);
     }
     result.platform = parser.value(QStringLiteral("platform"));
     result.display = parser.value(QStringLiteral("display"));

@@ -1,7 +1,8 @@
 """The program's command line, and its start without a display to open a
 window on: every answer is a few lines of text and an exit status, with no
-window and no abort. The program path and the version it should report come
-from the environment variables ZANDIRO_PROGRAM and ZANDIRO_VERSION."""
+window and no abort. The program path, and the version and home page it should
+report, come from the environment variables ZANDIRO_PROGRAM, ZANDIRO_VERSION
+and ZANDIRO_HOMEPAGE."""
 
 import os
 import subprocess
@@ -38,16 +39,23 @@ class CommandLine(unittest.TestCase):
     def test_help_and_version_answer_without_a_display(self):
         version = run("--version")
         self.assertEqual((version.returncode, version.stderr), (0, ""))
-        self.assertEqual(version.stdout, f"Zandiro {os.environ['ZANDIRO_VERSION']}\n")
+        name, copyright_line, licence = version.stdout.splitlines()[:3]
+        self.assertEqual(name, f"Zandiro {os.environ['ZANDIRO_VERSION']}")
+        self.assertRegex(copyright_line, r"^Copyright \(C\) 20\d\d ")
+        self.assertIn("MIT", licence)
         for option in ("--help", "-h"):
             answer = run(option)
             self.assertEqual((answer.returncode, answer.stderr), (0, ""), option)
             for listed in ("Usage:", "--help", "--version"):
                 self.assertIn(listed, answer.stdout)
+            self.assertNotIn("--help-all", answer.stdout)
+            self.assertTrue(answer.stdout.endswith(
+                f"Report bugs to: <{os.environ['ZANDIRO_HOMEPAGE']}/issues>\n"))
 
     def test_a_mistake_is_one_line_with_a_hint_and_status_1(self):
         self.assert_one_line_error(run("--bogus"), "bogus", "--help")
         self.assert_one_line_error(run("game.txt"), "game.txt", "--help")
+        self.assert_one_line_error(run("--help-all"), "help-all", "--help")
 
     def test_qt_options_are_not_mistaken_for_errors(self):
         result = run("-platform", "offscreen", "-style", "fusion", "--version")
