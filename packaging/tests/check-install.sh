@@ -1,21 +1,21 @@
 #!/usr/bin/env bash
 # Installs the build into an empty prefix and checks what lands there: exactly
-# the program, the desktop entry, the icon and the metainfo, and that they
-# agree with one another.
-# Usage: check-install.sh CMAKE BUILD_DIR PREFIX APP_ID
+# the program, the manual page, the desktop entry, the icon and the metainfo,
+# and that they agree with one another.
+# Usage: check-install.sh CMAKE BUILD_DIR PREFIX APP_ID BINDIR
 set -euo pipefail
 source "${BASH_SOURCE[0]%/*}/common.sh"
 need appstreamcli
-cmake="$1" build="$2" prefix="$3" id="$4"
+cmake="$1" build="$2" prefix="$3" id="$4" bindir="$5"
 
 rm -rf "$prefix"
 "$cmake" --install "$build" --prefix "$prefix"
 
-(cd "$prefix" && find . -type f -printf '%P\n') | expect_file_list "$(expected_files "$id")"
-[[ -x "$prefix/bin/zandiro" ]] || fail "bin/zandiro is not executable"
+(cd "$prefix" && find . -type f -printf '%P\n') | expect_file_list "$(expected_files "$id" "$bindir")"
+[[ -x "$prefix/$bindir/zandiro" ]] || fail "$bindir/zandiro is not executable"
 
 desktop="$prefix/share/applications/$id.desktop"
-grep -qx 'Exec=zandiro' "$desktop" || fail "the desktop entry does not start bin/zandiro"
+grep -qx 'Exec=zandiro' "$desktop" || fail "the desktop entry does not start zandiro"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
 
 # validate-tree checks the metainfo together with the desktop entry that it

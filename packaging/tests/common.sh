@@ -19,10 +19,12 @@ fail() {
   exit 1
 }
 
-# The files an install puts under its prefix, for the application id $1.
+# The files an install puts under its prefix, for the application id $1 and
+# the program's directory $2.
 expected_files() {
   printf '%s\n' \
-    bin/zandiro \
+    "$2/zandiro" \
+    share/man/man6/zandiro.6 \
     "share/applications/$1.desktop" \
     "share/icons/hicolor/scalable/apps/$1.svg" \
     "share/metainfo/$1.metainfo.xml"
