@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Reads the Flatpak manifest as flatpak-builder does: its id must be the one
-# that names the desktop entry, icon and metainfo, its command the one that
-# the desktop entry starts.
+# Reads the Flatpak manifest as flatpak-builder does: its id must name the
+# desktop entry, icon and metainfo, its command be what the entry starts.
 # Usage: check-flatpak.sh MANIFEST APP_ID DESKTOP_FILE
 set -euo pipefail
 source "${BASH_SOURCE[0]%/*}/common.sh"
