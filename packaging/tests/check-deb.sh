@@ -10,7 +10,8 @@ source="$1" work="$2" version="$3"
 
 rm -rf "$work"
 mkdir -p "$work/zandiro"
-tar -C "$source" --exclude=./build --exclude-vcs -cf - . | tar -C "$work/zandiro" -xf -
+tar -C "$source" --exclude-vcs --exclude=./build --exclude="./${work#"$source"/}" -cf - . |
+  tar -C "$work/zandiro" -xf -
 (cd "$work/zandiro" && DEB_BUILD_OPTIONS="nocheck parallel=2" dpkg-buildpackage -us -uc -b) \
   >"$work.log" 2>&1 || { cat "$work.log"; fail "dpkg-buildpackage failed"; }
 deb="$work/zandiro_${version}-1_$(dpkg --print-architecture).deb"
