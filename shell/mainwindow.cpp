@@ -38,32 +38,13 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
     return state;
 }
 
-// The place a widget stands for, by the control it draws.
-FocusPlace placeOf(const Control& c) {
-    for (int n = 1; n <= 3; ++n) {
-        if (c.name == buttonControl(n).name) {
-            return {FocusKind::Button, n};
-        }
-    }
-    for (int n = 1; n <= 13; ++n) {
-        const ControlRef ref = categoryControl(n);
-        if (c.name == ref.name && c.index == ref.index) {
-            return {FocusKind::Category, n};
-        }
-    }
-    if (c.name == "Rect" && c.index >= 1) {
-        return {FocusKind::Die, c.index};
-    }
-    return {};
-}
-
 } // namespace
 
 // What assistive technology was last told, to tell it only of changes.
 struct MainWindow::Spoken {
     std::array<QString, 6> dieNames;
     std::array<bool, 6> held{};
-    std::array<std::string, 14> descriptions;
+    std::array<std::string, categoryCount + 1> descriptions;
 };
 
 MainWindow::MainWindow(Program& program, std::function<void()> afterEvent)
@@ -98,20 +79,11 @@ void MainWindow::sync() {
 MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::widgetFor(FocusPlace place) const {
-    const Form& form = game_.form;
-    switch (place.kind) {
-    case FocusKind::Button:
-        return widgetFor(form.find(buttonControl(place.number).name));
-    case FocusKind::Die:
-        return widgetFor(form.find("Rect", place.number));
-    case FocusKind::Category: {
-        const ControlRef ref = categoryControl(place.number);
-        return widgetFor(form.find(ref.name, ref.index));
+    if (place.kind == FocusKind::None) {
+        return nullptr;
     }
-    case FocusKind::None:
-        break;
-    }
-    return nullptr;
+    const ControlRef ref = controlOf(place);
+    return widgetFor(game_.form.find(ref.name, ref.index));
 }
 
 void MainWindow::activate(FocusPlace place) {
@@ -155,7 +127,7 @@ void MainWindow::tellAssistiveTechnology() {
             QAccessible::updateAccessibility(&event);
         }
     }
-    for (int c = 1; c <= 13; ++c) {
+    for (int c = 1; c <= categoryCount; ++c) {
         const std::string description = categoryDescription(game_, c);
         if (told.descriptions[c] != description) {
             told.descriptions[c] = description;

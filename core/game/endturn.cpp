@@ -1,4 +1,5 @@
 #include "game/numbertext.h"
+#include "game/scorecard.h"
 #include "game/zandiro.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ std::int32_t clampToInt32(std::int64_t value) {
 } // namespace
 
 // Closes a turn: releases the dice, recomputes and shows the totals, readies
-// the next turn and ends the game once the thirteenth category is closed.
+// the next turn and ends the game once every category is closed.
 void Zandiro::endturn() {
     for (int d = 1; d <= 5; ++d) {
         Hold(d).visible = false;
@@ -43,7 +44,7 @@ void Zandiro::endturn() {
     rolls = 0;
     control("press").enabled = true;
     setCategoriesEnabled(false);
-    if (filled == 13) {
+    if (filled == categoryCount) {
         endgame();
     }
 }

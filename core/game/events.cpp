@@ -1,5 +1,6 @@
 #include "codewindow/cheat.h"
 #include "form/hittest.h"
+#include "game/scorecard.h"
 #include "game/zandiro.h"
 
 #include <string_view>
@@ -7,21 +8,35 @@
 namespace zandiro {
 namespace {
 
-using Handler = void (Zandiro::*)();
-
 struct NamedHandler {
     std::string_view name;
-    Handler handler;
+    ClickHandler click;
 };
 
+// The handlers of the controls outside the scorecard; a control array's
+// handler answers every member.
 constexpr NamedHandler clickHandlers[] = {
-    {"press", &Zandiro::press_Click},       {"restart", &Zandiro::restart_Click},
-    {"exitgame", &Zandiro::exitgame_Click}, {"thrkind", &Zandiro::thrkind_Click},
-    {"frkind", &Zandiro::frkind_Click},     {"fvkind", &Zandiro::fvkind_Click},
-    {"chance", &Zandiro::chance_Click},     {"fullh", &Zandiro::fullh_Click},
-    {"sstr", &Zandiro::sstr_Click},         {"lstr", &Zandiro::lstr_Click},
-    {"Label1", &Zandiro::Label1_Click},     {"Label2", &Zandiro::Label2_Click},
+    {"press", clickSingle<&Zandiro::press_Click>},
+    {"restart", clickSingle<&Zandiro::restart_Click>},
+    {"exitgame", clickSingle<&Zandiro::exitgame_Click>},
+    {"Hold", clickMember<&Zandiro::Hold_Click>},
+    {"Label1", clickSingle<&Zandiro::Label1_Click>},
+    {"Label2", clickSingle<&Zandiro::Label2_Click>},
 };
+
+ClickHandler handlerOf(const Control& c) {
+    for (const Category& category : scorecard) {
+        if (c.name == category.label.name && c.index == category.label.index) {
+            return category.click;
+        }
+    }
+    for (const NamedHandler& entry : clickHandlers) {
+        if (entry.name == c.name) {
+            return entry.click;
+        }
+    }
+    return nullptr;
+}
 
 // A click is the left button, but a hold marker answers any button, as the
 // rest of its die does.
@@ -51,19 +66,8 @@ void Zandiro::click(ControlId id) {
     if (!c.visible || !c.enabled) {
         return;
     }
-    if (c.name == "Hold") {
-        Hold_Click(static_cast<std::int16_t>(c.index));
-        return;
-    }
-    if (c.name == "numbers") {
-        numbers_Click(static_cast<std::int16_t>(c.index));
-        return;
-    }
-    for (const NamedHandler& entry : clickHandlers) {
-        if (entry.name == c.name) {
-            (this->*entry.handler)();
-            return;
-        }
+    if (const ClickHandler handler = handlerOf(c)) {
+        handler(*this, static_cast<std::int16_t>(c.index));
     }
 }
 

@@ -4,37 +4,36 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace zandiro {
 namespace {
 
 constexpr ControlRef buttons[] = {{"press", -1}, {"restart", -1}, {"exitgame", -1}};
-constexpr ControlRef categories[] = {
-    {"numbers", 1}, {"numbers", 2},  {"numbers", 3}, {"numbers", 4}, {"numbers", 5},
-    {"numbers", 6}, {"thrkind", -1}, {"frkind", -1}, {"fullh", -1},  {"sstr", -1},
-    {"lstr", -1},   {"fvkind", -1},  {"chance", -1},
-};
-constexpr int upperCount = 6;
+constexpr int buttonCount = static_cast<int>(std::size(buttons));
 
-// The scorecard as two columns: Aces to Sixes, then 3 of a Kind to Chance.
+// The scorecard as two columns, one a section: Aces to Sixes, then 3 of a
+// Kind to Chance.
+constexpr int upperCount = static_cast<int>(
+    std::count_if(std::begin(scorecard), std::end(scorecard),
+                  [](const Category& category) { return category.section == Section::Upper; }));
+
 int columnOf(int category) {
-    return category <= upperCount ? 0 : 1;
+    return scorecard[category - 1].section == Section::Upper ? 0 : 1;
 }
 int rowOf(int category) {
-    return category <= upperCount ? category : category - upperCount;
+    return columnOf(category) == 0 ? category : category - upperCount;
 }
 int columnLength(int column) {
-    return column == 0 ? upperCount : 13 - upperCount;
+    return column == 0 ? upperCount : categoryCount - upperCount;
 }
 int categoryAt(int column, int row) {
     return column == 0 ? row : row + upperCount;
 }
 
-const Control& controlOf(const Zandiro& z, ControlRef ref) {
-    return z.form.get(ref.name, ref.index);
-}
-
-bool clickable(const Control& c) {
+bool clickable(const Zandiro& z, FocusPlace place) {
+    const ControlRef ref = controlOf(place);
+    const Control& c = z.form.get(ref.name, ref.index);
     return c.visible && c.enabled;
 }
 
@@ -84,18 +83,45 @@ ControlRef buttonControl(int number) {
     return buttons[number - 1];
 }
 
-ControlRef categoryControl(int number) {
-    return categories[number - 1];
+ControlRef controlOf(FocusPlace place) {
+    switch (place.kind) {
+    case FocusKind::Button:
+        return buttonControl(place.number);
+    case FocusKind::Die:
+        return {"Rect", place.number};
+    case FocusKind::Category:
+        return categoryControl(place.number);
+    case FocusKind::None:
+        break;
+    }
+    return {"", -1};
+}
+
+FocusPlace placeOf(const Control& c) {
+    for (int n = 1; n <= buttonCount; ++n) {
+        if (c.name == buttonControl(n).name) {
+            return {FocusKind::Button, n};
+        }
+    }
+    for (int n = 1; n <= categoryCount; ++n) {
+        const ControlRef ref = categoryControl(n);
+        if (c.name == ref.name && c.index == ref.index) {
+            return {FocusKind::Category, n};
+        }
+    }
+    if (c.name == "Rect" && c.index >= 1) {
+        return {FocusKind::Die, c.index};
+    }
+    return {};
 }
 
 bool takesFocus(const Zandiro& z, FocusPlace place) {
     switch (place.kind) {
     case FocusKind::Button:
-        return clickable(controlOf(z, buttonControl(place.number)));
+    case FocusKind::Category:
+        return clickable(z, place);
     case FocusKind::Die:
         return true;
-    case FocusKind::Category:
-        return clickable(controlOf(z, categoryControl(place.number)));
     case FocusKind::None:
         break;
     }
@@ -111,9 +137,9 @@ std::vector<FocusPlace> focusOrder(const Zandiro& z) {
             }
         }
     };
-    addIfFocusable(FocusKind::Button, 3);
+    addIfFocusable(FocusKind::Button, buttonCount);
     addIfFocusable(FocusKind::Die, 5);
-    addIfFocusable(FocusKind::Category, 13);
+    addIfFocusable(FocusKind::Category, categoryCount);
     return order;
 }
 
@@ -146,22 +172,11 @@ void clickDie(Zandiro& z, int d) {
 }
 
 void activate(Zandiro& z, FocusPlace place) {
-    switch (place.kind) {
-    case FocusKind::Button: {
-        const ControlRef ref = buttonControl(place.number);
-        z.click(z.form.find(ref.name, ref.index));
-        break;
-    }
-    case FocusKind::Die:
+    if (place.kind == FocusKind::Die) {
         clickDie(z, place.number);
-        break;
-    case FocusKind::Category: {
-        const ControlRef ref = categoryControl(place.number);
+    } else if (place.kind != FocusKind::None) {
+        const ControlRef ref = controlOf(place);
         z.click(z.form.find(ref.name, ref.index));
-        break;
-    }
-    case FocusKind::None:
-        break;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/scorecard.h"
 #include "game/zandiro.h"
 
 #include <cstdint>
@@ -8,22 +9,23 @@
 namespace zandiro {
 
 // A place on the main window that the keyboard focus can take: one of the
-// three buttons, one of the five dice, or one of the thirteen categories.
+// three buttons, one of the five dice, or one of the scorecard's categories.
 enum class FocusKind { None, Button, Die, Category };
 
 struct FocusPlace {
     FocusKind kind = FocusKind::None;
-    int number = 0; // Button: 1 Roll, 2 Restart, 3 Exit; Die: 1 to 5; Category: 1 to 13
+    // Button: 1 Roll, 2 Restart, 3 Exit; Die: 1 to 5; Category: from 1, in
+    // scorecard order.
+    int number = 0;
     friend bool operator==(const FocusPlace&, const FocusPlace&) = default;
 };
 
-// The control behind a button or category place: (name, member index).
-struct ControlRef {
-    const char* name;
-    int index;
-};
+// The control behind a button place.
 ControlRef buttonControl(int number);
-ControlRef categoryControl(int number);
+// The control that stands for a place: a button, a die's body, a category's
+// label; and the place a control stands for, if any.
+ControlRef controlOf(FocusPlace place);
+FocusPlace placeOf(const Control& c);
 
 // The places that take the focus now, in Tab order: the shown and enabled
 // buttons, the dice, then the enabled categories.

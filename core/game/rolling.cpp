@@ -1,3 +1,4 @@
+#include "game/scorecard.h"
 #include "game/zandiro.h"
 
 #include <algorithm>
@@ -31,9 +32,6 @@ std::int32_t faceOf(double r) {
     const double held = std::isnan(r) ? 0.0 : std::clamp(r, 0.0, 1.0);
     return std::min(static_cast<std::int32_t>(std::floor(held * 6)) + 1, 6);
 }
-
-constexpr const char* categoryLabels[] = {"thrkind", "frkind", "fvkind", "chance",
-                                          "lstr",    "sstr",   "fullh"};
 
 } // namespace
 
@@ -87,11 +85,8 @@ void Zandiro::toggleHold(int d) {
 }
 
 void Zandiro::setCategoriesEnabled(bool enabled) {
-    for (int k = 1; k <= 6; ++k) {
-        numbers(k).enabled = enabled;
-    }
-    for (const char* name : categoryLabels) {
-        control(name).enabled = enabled;
+    for (const Category& category : scorecard) {
+        form.get(category.label.name, category.label.index).enabled = enabled;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "game/speech.h"
 
-#include "game/keyboard.h"
+#include "game/scorecard.h"
 
 namespace zandiro {
 namespace {
