@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
 
+#include "game/board.h"
 #include "game/layout.h"
 #include "game/speech.h"
 #include "shell/controlwidgets.h"
@@ -42,8 +43,8 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
 
 // What assistive technology was last told, to tell it only of changes.
 struct MainWindow::Spoken {
-    std::array<QString, 6> dieNames;
-    std::array<bool, 6> held{};
+    std::array<QString, diceCount + 1> dieNames;
+    std::array<bool, diceCount + 1> held{};
     std::array<std::string, categoryCount + 1> descriptions;
 };
 
@@ -111,7 +112,7 @@ void MainWindow::tellAssistiveTechnology() {
         return;
     }
     Spoken& told = *spoken_;
-    for (int d = 1; d <= 5; ++d) {
+    for (int d = 1; d <= diceCount; ++d) {
         QWidget* die = widgetFor(FocusPlace{FocusKind::Die, d});
         const QString name = QString::fromStdString(dieName(game_, d));
         if (told.dieNames[d] != name) {

@@ -1,3 +1,4 @@
+#include "game/board.h"
 #include "game/zandiro.h"
 
 namespace zandiro {
@@ -7,41 +8,30 @@ namespace {
 constexpr int holdPictureWidth = 54;
 constexpr int holdPictureHeight = 12;
 
-int pipTop(int row, int j) {
-    const int base = 64 * row;
-    if (j <= 2) {
-        return base + 16;
-    }
-    return j <= 5 ? base + 32 : base + 48;
-}
-
-int pipLeft(int die, int j) {
-    const int columnLeft = (die == 2 || die == 4) ? 336 : 272;
-    if (j == 4) {
-        return columnLeft + 16;
-    }
-    const bool right = j == 2 || j == 5 || j == 7;
-    return right ? columnLeft + 32 : columnLeft;
-}
+// Where the marker stands in its die's cell.
+constexpr int holdInsetLeft = 3;
+constexpr int holdInsetTop = 25;
 
 } // namespace
 
 // Builds the five dice: bodies and hold markers slot by slot, then the seven
-// pips of every die, each brought to the front as it is placed.
+// pips of every die in the order of their numbers, each brought to the front
+// as it is placed.
 void Zandiro::loadimages() {
-    for (int r = 1; r <= 3; ++r) {
-        for (int n = 1; n <= 2; ++n) {
-            const int d = 2 * r + n - 2;
-            if (d >= 6) {
+    for (int r = 1; r <= boardRows; ++r) {
+        for (int n = 1; n <= boardColumns; ++n) {
+            const int d = dieAt(r, n);
+            if (d > diceCount) {
                 continue;
             }
+            const Box cell = cellOf(r, n);
             if (d > 1) {
                 form.loadMember("Hold", d);
                 form.loadMember("Rect", d);
             }
             const ControlId body = form.find("Rect", d);
-            form.at(body).left = 200 + 64 * n;
-            form.at(body).top = 64 * r - 56;
+            form.at(body).left = cell.left;
+            form.at(body).top = cell.top;
             form.at(body).visible = true;
             form.bringToFront(body);
 
@@ -50,19 +40,19 @@ void Zandiro::loadimages() {
             hold.hasPicture = true;
             hold.width = holdPictureWidth;
             hold.height = holdPictureHeight;
-            hold.left = 203 + 64 * n;
-            hold.top = 64 * r - 31;
+            hold.left = cell.left + holdInsetLeft;
+            hold.top = cell.top + holdInsetTop;
             hold.visible = false;
             form.bringToFront(marker);
         }
     }
-    for (int d = 1; d <= 5; ++d) {
-        const int row = (d - 1) / 2;
-        for (int j = 1; j <= 7; ++j) {
-            const ControlId id = form.loadMember("pip", 7 * d + j - 7);
+    for (int d = 1; d <= diceCount; ++d) {
+        for (int pos = pipsPerDie - 1; pos >= 0; --pos) {
+            const ControlId id = form.loadMember("pip", pipOf(d, pos));
+            const Point corner = pipCorner(d, pos);
             form.at(id).visible = false;
-            form.at(id).top = pipTop(row, j);
-            form.at(id).left = pipLeft(d, j);
+            form.at(id).top = corner.top;
+            form.at(id).left = corner.left;
             form.bringToFront(id);
         }
     }

@@ -1,3 +1,4 @@
+#include "game/board.h"
 #include "game/numbertext.h"
 #include "game/scorecard.h"
 #include "game/zandiro.h"
@@ -21,7 +22,7 @@ std::int32_t clampToInt32(std::int64_t value) {
 // Closes a turn: releases the dice, recomputes and shows the totals, readies
 // the next turn and ends the game once every category is closed.
 void Zandiro::endturn() {
-    for (int d = 1; d <= 5; ++d) {
+    for (int d = 1; d <= diceCount; ++d) {
         Hold(d).visible = false;
     }
     uppertotal = 0;

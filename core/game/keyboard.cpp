@@ -1,6 +1,7 @@
 #include "game/keyboard.h"
 
 #include "form/hittest.h"
+#include "game/board.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -66,15 +67,13 @@ FocusPlace moveInScorecard(const Zandiro& z, int from, Arrow arrow) {
     return nearest;
 }
 
-// The dice board as a grid of two columns and three rows, the sixth slot empty.
 FocusPlace moveOnBoard(int die, Arrow arrow) {
-    int row = (die + 1) / 2;
-    int column = die - 2 * row + 2;
-    row += arrow == Arrow::Up ? -1 : arrow == Arrow::Down ? 1 : 0;
-    column += arrow == Arrow::Left ? -1 : arrow == Arrow::Right ? 1 : 0;
-    const int to = 2 * row + column - 2;
-    const bool onBoard = row >= 1 && row <= 3 && column >= 1 && column <= 2 && to <= 5;
-    return {FocusKind::Die, onBoard ? to : die};
+    const Slot from = slotOf(die);
+    const int row = from.row + (arrow == Arrow::Up ? -1 : arrow == Arrow::Down ? 1 : 0);
+    const int column = from.column + (arrow == Arrow::Left ? -1 : arrow == Arrow::Right ? 1 : 0);
+    const bool onBoard = row >= 1 && row <= boardRows && column >= 1 && column <= boardColumns &&
+                         dieAt(row, column) <= diceCount;
+    return {FocusKind::Die, onBoard ? dieAt(row, column) : die};
 }
 
 } // namespace
@@ -138,7 +137,7 @@ std::vector<FocusPlace> focusOrder(const Zandiro& z) {
         }
     };
     addIfFocusable(FocusKind::Button, buttonCount);
-    addIfFocusable(FocusKind::Die, 5);
+    addIfFocusable(FocusKind::Die, diceCount);
     addIfFocusable(FocusKind::Category, categoryCount);
     return order;
 }
@@ -157,7 +156,7 @@ FocusPlace arrowMove(const Zandiro& z, FocusPlace from, Arrow arrow) {
 // The key reaches the die as a click at its middle would: the marker takes it
 // while it shows, otherwise the window's own press handler.
 void clickDie(Zandiro& z, int d) {
-    if (!z.window.visible || d < 1 || d > 5) {
+    if (!z.window.visible || d < 1 || d > diceCount) {
         return;
     }
     const Control& body = z.Rect(d);

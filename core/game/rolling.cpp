@@ -1,3 +1,4 @@
+#include "game/board.h"
 #include "game/scorecard.h"
 #include "game/zandiro.h"
 
@@ -14,12 +15,22 @@ const std::initializer_list<int> faceTable[] = {
     {3}, {0, 6}, {0, 3, 6}, {0, 1, 5, 6}, {0, 1, 3, 5, 6}, {0, 1, 2, 4, 5, 6},
 };
 
-// One coordinate of the hit grid: the open intervals of the die cells.
-int gridCell(float value, float first, int cells) {
-    for (int cell = 1; cell <= cells; ++cell) {
-        const float low = first + 64.0f * static_cast<float>(cell - 1);
-        if (value > low && value < low + 60.0f) {
-            return cell;
+bool strictlyInside(const Box& cell, float x, float y) {
+    const auto within = [](float value, int low, int length) {
+        return value > static_cast<float>(low) && value < static_cast<float>(low + length);
+    };
+    return within(x, cell.left, cell.width) && within(y, cell.top, cell.height);
+}
+
+// The die whose cell holds the point, or 0 between the cells and in the
+// empty slot.
+int dieUnder(float x, float y) {
+    for (int row = 1; row <= boardRows; ++row) {
+        for (int column = 1; column <= boardColumns; ++column) {
+            if (strictlyInside(cellOf(row, column), x, y)) {
+                const int d = dieAt(row, column);
+                return d <= diceCount ? d : 0;
+            }
         }
     }
     return 0;
@@ -40,7 +51,7 @@ void Zandiro::press_Click() {
     for (int k = 1; k <= pipCount - 1; ++k) {
         pip(k).visible = false;
     }
-    for (int d = 1; d <= 5; ++d) {
+    for (int d = 1; d <= diceCount; ++d) {
         if (!Hold(d).visible) {
             dice[d] = faceOf(platform_.rnd());
         }
@@ -63,7 +74,7 @@ void Zandiro::press_Click() {
 }
 
 void Zandiro::pv(int die, int pos) {
-    pip(7 * die - pos).visible = true;
+    pip(pipOf(die, pos)).visible = true;
 }
 
 void Zandiro::Hold_Click(std::int16_t Index) {
@@ -71,12 +82,10 @@ void Zandiro::Hold_Click(std::int16_t Index) {
 }
 
 void Zandiro::Form_MouseDown(std::int16_t, std::int16_t, float X, float Y) {
-    const int column = gridCell(X, 264.0f, 2);
-    const int row = gridCell(Y, 8.0f, 3);
-    if (row == 0 || column == 0 || (row == 3 && column == 2)) {
-        return;
+    const int d = dieUnder(X, Y);
+    if (d != 0) {
+        toggleHold(d);
     }
-    toggleHold(2 * row + column - 2);
 }
 
 void Zandiro::toggleHold(int d) {

@@ -1,5 +1,6 @@
 #include "game/speech.h"
 
+#include "game/board.h"
 #include "game/scorecard.h"
 
 namespace zandiro {
@@ -21,8 +22,8 @@ std::string rollsLeft(int left) {
 
 int shownFace(const Zandiro& z, int d) {
     int lit = 0;
-    for (int k = 7 * d - 6; k <= 7 * d; ++k) {
-        lit += z.form.get("pip", k).visible ? 1 : 0;
+    for (int pos = 0; pos < pipsPerDie; ++pos) {
+        lit += z.form.get("pip", pipOf(d, pos)).visible ? 1 : 0;
     }
     return lit;
 }
@@ -45,7 +46,7 @@ std::string rollDescription(const Zandiro& z, const Module1& rules) {
         return "";
     }
     std::string text = "Rolled ";
-    for (int d = 1; d <= 5; ++d) {
+    for (int d = 1; d <= diceCount; ++d) {
         text += (d > 1 ? ", " : "") + faceText(z, d);
     }
     if (rules.unlimitedrolls == 0) {
