@@ -26,8 +26,7 @@ void CheatWindow::sync() {
 
 // Every key-down counts, auto-repeated ones included.
 void CheatWindow::keyPressEvent(QKeyEvent* event) {
-    const auto shift = static_cast<std::int16_t>(event->modifiers().testFlag(Qt::ShiftModifier));
-    cheat_.Form_KeyDown(virtualKeyCode(*event), shift);
+    cheat_.Form_KeyDown(virtualKeyCode(*event), 0);
     afterEvent_();
 }
 

@@ -30,15 +30,6 @@ MouseButton gameButton(Qt::MouseButton button) {
     }
 }
 
-// Shift, Ctrl and Alt as the bits 1, 2 and 4.
-int shiftState(Qt::KeyboardModifiers modifiers) {
-    int state = 0;
-    state |= modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0;
-    state |= modifiers.testFlag(Qt::ControlModifier) ? 2 : 0;
-    state |= modifiers.testFlag(Qt::AltModifier) ? 4 : 0;
-    return state;
-}
-
 } // namespace
 
 // What assistive technology was last told, to tell it only of changes.
@@ -240,10 +231,7 @@ void MainWindow::deliver(const std::function<void()>& event) {
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    deliver([&] {
-        game_.mouseDown(gameButton(event->button()), shiftState(event->modifiers()), at.x(),
-                        at.y());
-    });
+    deliver([&] { game_.mouseDown(at.x(), at.y()); });
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {

@@ -23,6 +23,8 @@ class Cheat {
     // Shows the window, loading it the first time.
     void show();
     void Form_Load();
+    // Shift is the handler's own parameter, unused: the codes name keys, not
+    // characters.
     void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
     // The close box acts as the key Q: it hides the window, keeps the progress
     // and brings the main window back.

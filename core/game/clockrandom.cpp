@@ -1,6 +1,7 @@
 #include "game/clockrandom.h"
 
 #include <chrono>
+#include <cstdint>
 
 namespace zandiro {
 

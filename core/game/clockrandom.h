@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <random>
 
 namespace zandiro {
@@ -10,7 +9,6 @@ namespace zandiro {
 class ClockRandom {
   public:
     void randomize();
-    void seed(std::uint64_t value) { engine_.seed(value); }
     double next();
 
   private:

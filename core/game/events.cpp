@@ -44,18 +44,6 @@ bool clicksWith(const Control& c, MouseButton button) {
     return button == MouseButton::Left || c.kind == ControlKind::Image;
 }
 
-std::int16_t buttonCode(MouseButton button) {
-    switch (button) {
-    case MouseButton::Left:
-        return 1;
-    case MouseButton::Right:
-        return 2;
-    case MouseButton::Middle:
-        return 4;
-    }
-    return 0;
-}
-
 } // namespace
 
 void Zandiro::click(ControlId id) {
@@ -71,7 +59,7 @@ void Zandiro::click(ControlId id) {
     }
 }
 
-void Zandiro::mouseDown(MouseButton button, int shift, double x, double y) {
+void Zandiro::mouseDown(double x, double y) {
     if (!window.visible) {
         return;
     }
@@ -79,8 +67,7 @@ void Zandiro::mouseDown(MouseButton button, int shift, double x, double y) {
     lastPressOnForm_ = target == noControl;
     pressed_ = target;
     if (target == noControl) {
-        Form_MouseDown(buttonCode(button), static_cast<std::int16_t>(shift), static_cast<float>(x),
-                       static_cast<float>(y));
+        Form_MouseDown(0, 0, static_cast<float>(x), static_cast<float>(y));
     }
 }
 

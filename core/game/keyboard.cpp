@@ -164,7 +164,7 @@ void clickDie(Zandiro& z, int d) {
     const int y = body.top + body.height / 2;
     const ControlId target = controlAt(z.form, x, y);
     if (target == noControl) {
-        z.Form_MouseDown(1, 0, static_cast<float>(x), static_cast<float>(y));
+        z.Form_MouseDown(0, 0, static_cast<float>(x), static_cast<float>(y));
     } else {
         z.click(target);
     }

@@ -30,7 +30,7 @@ class Zandiro {
     // Events as the toolkit delivers them; each reaches the handler of the
     // control or of the window that takes it.
     void click(ControlId id);
-    void mouseDown(MouseButton button, int shift, double x, double y);
+    void mouseDown(double x, double y);
     void mouseUp(MouseButton button, double x, double y);
     void dblClick(double x, double y);
     void closeBox();
@@ -42,6 +42,8 @@ class Zandiro {
     void press_Click();
     void pv(int die, int pos);
     void Hold_Click(std::int16_t Index);
+    // Button and Shift are the handler's own parameters, unused: any press
+    // holds or releases the die it lands on.
     void Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void Form_DblClick();
     void Label1_Click();

@@ -65,13 +65,13 @@ class GameTest : public ::testing::Test {
         const int column = d - 2 * row + 2;
         const double x = 200 + 64 * column + 30;
         const double y = 64 * row - 56 + 30;
-        z.mouseDown(MouseButton::Left, 0, x, y);
+        z.mouseDown(x, y);
         z.mouseUp(MouseButton::Left, x, y);
     }
 
     // A double-click as the toolkit reports it: press, release, double-click, release.
     void doubleClickAt(double x, double y) {
-        z.mouseDown(MouseButton::Left, 0, x, y);
+        z.mouseDown(x, y);
         z.mouseUp(MouseButton::Left, x, y);
         z.dblClick(x, y);
         z.mouseUp(MouseButton::Left, x, y);

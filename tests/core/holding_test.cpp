@@ -44,17 +44,17 @@ TEST_F(GameTest, BoardPressTogglesOnlyInsideADieCell) {
 }
 
 TEST_F(GameTest, VisibleMarkerTakesThePressItself) {
-    z.mouseDown(MouseButton::Left, 0, 270, 15); // die 1, beside the marker
+    z.mouseDown(270, 15); // die 1, beside the marker
     EXPECT_TRUE(held(1));
     z.mouseUp(MouseButton::Left, 270, 15);
     EXPECT_TRUE(held(1));
-    z.mouseDown(MouseButton::Left, 0, 294, 38); // on the marker
+    z.mouseDown(294, 38); // on the marker
     EXPECT_TRUE(held(1));
     z.mouseUp(MouseButton::Left, 294, 38);
     EXPECT_FALSE(held(1));
     // Any button, as on the rest of the die.
     pressDie(4);
-    z.mouseDown(MouseButton::Right, 0, 358, 102);
+    z.mouseDown(358, 102);
     z.mouseUp(MouseButton::Right, 358, 102);
     EXPECT_FALSE(held(4));
 }
@@ -66,7 +66,7 @@ TEST_F(GameTest, LabelsAndButtonsTakeTheirOwnPresses) {
     label.top = 72;
     ctl("press").enabled = false;
     for (const double y : {80.0, 240.0}) { // the label, then the disabled Roll button
-        z.mouseDown(MouseButton::Left, 0, 290, y);
+        z.mouseDown(290, y);
         z.mouseUp(MouseButton::Left, 290, y);
         z.dblClick(290, y);
         z.mouseUp(MouseButton::Left, 290, y);
@@ -76,7 +76,7 @@ TEST_F(GameTest, LabelsAndButtonsTakeTheirOwnPresses) {
     EXPECT_EQ(z.filled, 0);
     EXPECT_EQ(z.rolls, 0);
     // The unseen label in the sixth slot shows its code instead.
-    z.mouseDown(MouseButton::Left, 0, 350, 160);
+    z.mouseDown(350, 160);
     z.mouseUp(MouseButton::Left, 350, 160);
     EXPECT_EQ(
         platform.messages,
@@ -92,19 +92,19 @@ TEST_F(GameTest, OnlyALeftPressAndReleaseOnOneControlClicksIt) {
     const auto [cx, cy] = centre("chance");
     const auto [tx, ty] = centre("thrkind");
     const auto [rx, ry] = centre("press");
-    z.mouseDown(MouseButton::Left, 0, cx, cy); // moved off to another category
+    z.mouseDown(cx, cy); // moved off to another category
     z.mouseUp(MouseButton::Left, tx, ty);
-    z.mouseDown(MouseButton::Left, 0, rx, ry); // moved off to the window
+    z.mouseDown(rx, ry); // moved off to the window
     z.mouseUp(MouseButton::Left, 20, 300);
     for (const MouseButton button : {MouseButton::Right, MouseButton::Middle}) {
-        z.mouseDown(button, 0, cx, cy);
+        z.mouseDown(cx, cy);
         z.mouseUp(button, cx, cy);
-        z.mouseDown(button, 0, rx, ry);
+        z.mouseDown(rx, ry);
         z.mouseUp(button, rx, ry);
     }
     EXPECT_EQ(z.filled, 0);
     EXPECT_EQ(z.rolls, 1);
-    z.mouseDown(MouseButton::Left, 0, cx, cy);
+    z.mouseDown(cx, cy);
     z.mouseUp(MouseButton::Left, cx, cy);
     EXPECT_EQ(ctl("chance").caption, "Chance:  16");
 }
@@ -118,7 +118,7 @@ TEST_F(GameTest, HiddenControlsTakeNoClick) {
     EXPECT_EQ(z.window.generation, generation);
     EXPECT_EQ(platform.endRequests, 0);
     // Where the hidden Restart button lies, a press reaches the window.
-    z.mouseDown(MouseButton::Left, 0, 300, 270);
+    z.mouseDown(300, 270);
     z.mouseUp(MouseButton::Left, 300, 270);
     EXPECT_EQ(z.window.generation, generation);
     ctl("press").visible = false;

@@ -26,7 +26,7 @@ TEST(CodeWindowKeys, EveryKeyCodeAtEveryStepIsStepQOrWrongKey) {
     const auto dice = z.dice;
 
     auto reopen = [&] {
-        z.mouseDown(MouseButton::Left, 0, 250, 330);
+        z.mouseDown(250, 330);
         z.mouseUp(MouseButton::Left, 250, 330);
         z.dblClick(250, 330);
     };

@@ -20,7 +20,7 @@ class Limits : public ::testing::Test {
 
     // Double-clicks the window's background and types the unlimited-rolls code.
     void enterUnlimitedRolls() {
-        z.mouseDown(MouseButton::Left, 0, 250, 330);
+        z.mouseDown(250, 330);
         z.mouseUp(MouseButton::Left, 250, 330);
         z.dblClick(250, 330);
         ASSERT_TRUE(program.cheat.window.visible);

@@ -219,7 +219,7 @@ bool deliver(Program& program, PlayPlatform& platform, const Event& e) {
         break;
     }
     case EventKind::MouseDown:
-        z.mouseDown(mouseButton(e.button), e.shift, e.x, e.y);
+        z.mouseDown(e.x, e.y);
         break;
     case EventKind::MouseUp:
         z.mouseUp(mouseButton(e.button), e.x, e.y);
