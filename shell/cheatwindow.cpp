@@ -8,8 +8,8 @@
 
 namespace zandiro {
 
-CheatWindow::CheatWindow(Cheat& cheat, std::function<void()> afterEvent)
-    : cheat_(cheat), afterEvent_(std::move(afterEvent)), label_(new LabelWidget(this)) {
+CheatWindow::CheatWindow(Cheat& cheat, std::function<void(const EventCall&)> deliver)
+    : cheat_(cheat), deliver_(std::move(deliver)), label_(new LabelWidget(this)) {
     setFixedSize(cheatClientWidth, cheatClientHeight);
     setFocusPolicy(Qt::StrongFocus);
     label_->apply(cheat_.Label1);
@@ -26,14 +26,12 @@ void CheatWindow::sync() {
 
 // Every key-down counts, auto-repeated ones included.
 void CheatWindow::keyPressEvent(QKeyEvent* event) {
-    cheat_.Form_KeyDown(virtualKeyCode(*event), 0);
-    afterEvent_();
+    deliver_([this, event] { cheat_.Form_KeyDown(virtualKeyCode(*event), 0); });
 }
 
 void CheatWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    cheat_.closeBox();
-    afterEvent_();
+    deliver_([this] { cheat_.closeBox(); });
 }
 
 } // namespace zandiro

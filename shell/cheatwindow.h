@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codewindow/cheat.h"
+#include "game/program.h"
 
 #include <QWidget>
 #include <functional>
@@ -10,10 +11,11 @@ namespace zandiro {
 class LabelWidget;
 
 // The code window on screen. It takes every key-down itself (its label never
-// takes the focus) and hands it to the game as a virtual-key code.
+// takes the focus) and hands it to the game as a virtual-key code, through
+// `deliver`, which runs the event in the game and refreshes the windows.
 class CheatWindow : public QWidget {
   public:
-    CheatWindow(Cheat& cheat, std::function<void()> afterEvent);
+    CheatWindow(Cheat& cheat, std::function<void(const EventCall&)> deliver);
 
     void sync();
 
@@ -23,7 +25,7 @@ class CheatWindow : public QWidget {
 
   private:
     Cheat& cheat_;
-    std::function<void()> afterEvent_;
+    std::function<void(const EventCall&)> deliver_;
     LabelWidget* label_;
 };
 

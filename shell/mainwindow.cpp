@@ -39,8 +39,8 @@ struct MainWindow::Spoken {
     std::array<std::string, categoryCount + 1> descriptions;
 };
 
-MainWindow::MainWindow(Program& program, std::function<void()> afterEvent)
-    : program_(program), game_(program.zandiro), afterEvent_(std::move(afterEvent)),
+MainWindow::MainWindow(Program& program, std::function<void(const EventCall&)> deliver)
+    : program_(program), game_(program.zandiro), deliver_(std::move(deliver)),
       spoken_(std::make_unique<Spoken>()) {
     installEventFilter(this);
     setFixedSize(mainClientWidth, mainClientHeight);
@@ -63,7 +63,6 @@ void MainWindow::sync() {
         }
     }
     setVisible(game_.window.visible);
-    program_.keyboard.settle();
     showFocus();
     tellAssistiveTechnology();
 }
@@ -79,7 +78,7 @@ QWidget* MainWindow::widgetFor(FocusPlace place) const {
 }
 
 void MainWindow::activate(FocusPlace place) {
-    deliver([this, place] { zandiro::activate(game_, place); });
+    deliver_([this, place] { zandiro::activate(game_, place); });
 }
 
 void MainWindow::showFocus() {
@@ -139,16 +138,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         repeats_.released(key->key(), key->timestamp());
         return false;
     }
-    case QEvent::FocusIn: {
-        // A click on a button gives it the focus. Moves the toolkit makes on
-        // its own (from a control being disabled) are the keyboard's to decide.
+    case QEvent::MouseButtonPress: {
+        // A press on a push button gives it the focus, on screen and in the
+        // game alike: the game hears where the press went. Moves the toolkit
+        // makes on its own (from a control being disabled) it never hears.
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr &&
-            static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
-            const FocusPlace place = focusPlaceOf(widget);
-            if (place.kind != FocusKind::None && takesFocus(game_, place)) {
-                program_.keyboard.focusOn(place);
-            }
+        const FocusPlace place = widget != nullptr ? focusPlaceOf(widget) : FocusPlace{};
+        if (place.kind == FocusKind::Button) {
+            deliver_([this, place] { program_.keyboard.focusOn(place); });
         }
         return false;
     }
@@ -164,7 +161,7 @@ bool MainWindow::keyPress(QKeyEvent* event) {
         return false;
     }
     if (!(key->once && repeat)) {
-        deliver([this, &key] { program_.keyboard.press(key->key, key->die); });
+        deliver_([this, &key] { program_.keyboard.press(key->key, key->die); });
     }
     return true;
 }
@@ -193,7 +190,7 @@ void MainWindow::rebuild() {
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             buttons.emplace_back(form.at(id).tabIndex, button);
             QObject::connect(button, &QPushButton::clicked, this,
-                             [this, id] { deliver([this, id] { game_.click(id); }); });
+                             [this, id] { deliver_([this, id] { game_.click(id); }); });
         }
     }
     for (const auto& [tab, button] : buttons) {
@@ -224,31 +221,26 @@ void MainWindow::centreOnScreen() {
          available.y() + (available.height() - frame.height()) / 2);
 }
 
-void MainWindow::deliver(const std::function<void()>& event) {
-    event();
-    afterEvent_();
-}
-
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    deliver([&] { game_.mouseDown(at.x(), at.y()); });
+    deliver_([&] { game_.mouseDown(at.x(), at.y()); });
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    deliver([&] { game_.mouseUp(gameButton(event->button()), at.x(), at.y()); });
+    deliver_([&] { game_.mouseUp(gameButton(event->button()), at.x(), at.y()); });
 }
 
 // The second press of a double-click is not a press: only the double-click
 // goes to the game.
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    deliver([&] { game_.dblClick(at.x(), at.y()); });
+    deliver_([&] { game_.dblClick(at.x(), at.y()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    deliver([this] { game_.closeBox(); });
+    deliver_([this] { game_.closeBox(); });
 }
 
 } // namespace zandiro

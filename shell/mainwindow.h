@@ -17,7 +17,8 @@ namespace zandiro {
 // which widget holds the focus.
 class MainWindow : public QWidget {
   public:
-    MainWindow(Program& program, std::function<void()> afterEvent);
+    // `deliver` runs an event in the game and refreshes the windows.
+    MainWindow(Program& program, std::function<void(const EventCall&)> deliver);
     ~MainWindow() override;
 
     // Copies the game's window into the widgets; builds them afresh (and
@@ -45,11 +46,10 @@ class MainWindow : public QWidget {
     void tellAssistiveTechnology();
     void rebuild();
     void centreOnScreen();
-    void deliver(const std::function<void()>& event);
 
     Program& program_;
     Zandiro& game_;
-    std::function<void()> afterEvent_;
+    std::function<void(const EventCall&)> deliver_;
     std::vector<QWidget*> widgets_;
     std::vector<Control> shown_;
     int generation_ = 0;

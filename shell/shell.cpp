@@ -7,7 +7,8 @@
 namespace zandiro {
 
 Shell::Shell(Platform& platform)
-    : program_(platform), main_(std::make_unique<MainWindow>(program_, [this] { refresh(); })) {
+    : program_(platform),
+      main_(std::make_unique<MainWindow>(program_, [this](const EventCall& e) { deliver(e); })) {
     installAccessibility();
 }
 
@@ -25,7 +26,8 @@ void Shell::refresh() {
         return;
     }
     if (program_.cheat.window.loaded && !cheat_) {
-        cheat_ = std::make_unique<CheatWindow>(program_.cheat, [this] { refresh(); });
+        cheat_ = std::make_unique<CheatWindow>(program_.cheat,
+                                               [this](const EventCall& e) { deliver(e); });
     }
     if (program_.zandiro.window.visible) {
         main_->sync();
@@ -36,6 +38,11 @@ void Shell::refresh() {
     if (!program_.zandiro.window.visible) {
         main_->sync();
     }
+}
+
+void Shell::deliver(const EventCall& event) {
+    program_.handle(event);
+    refresh();
 }
 
 void Shell::end() {

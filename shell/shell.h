@@ -23,6 +23,8 @@ class Shell {
     void start();
     // Copies the game's state into both windows.
     void refresh();
+    // Runs an event of either window in the game, then refreshes.
+    void deliver(const EventCall& event);
     // Hides every window for good: the program is ending.
     void end();
 

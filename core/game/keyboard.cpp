@@ -218,30 +218,37 @@ void Keyboard::press(GameKey key, int die) {
         z_.closeBox();
         return;
     }
+}
+
+void Keyboard::focusOn(FocusPlace place) {
     settle();
+    if (takesFocus(z_, place)) {
+        focus_ = place;
+    }
 }
 
 // A scored category and a new game give the focus to the first place (Roll,
 // or Restart once the game is over); a button that goes away passes it on to
 // the place after it.
-void Keyboard::settle() {
-    if (generation_ != z_.window.generation) {
-        generation_ = z_.window.generation;
-        focus_ = {};
-    }
-    if (takesFocus(z_, focus_)) {
-        return;
+FocusPlace Keyboard::focus() const {
+    const FocusPlace last = generation_ == z_.window.generation ? focus_ : FocusPlace{};
+    if (takesFocus(z_, last)) {
+        return last;
     }
     const std::vector<FocusPlace> order = focusOrder(z_);
-    if (focus_.kind == FocusKind::Button) {
+    if (last.kind == FocusKind::Button) {
         for (const FocusPlace& place : order) {
-            if (place.kind != FocusKind::Button || place.number > focus_.number) {
-                focus_ = place;
-                return;
+            if (place.kind != FocusKind::Button || place.number > last.number) {
+                return place;
             }
         }
     }
-    focus_ = order.front();
+    return order.front();
+}
+
+void Keyboard::settle() {
+    focus_ = focus();
+    generation_ = z_.window.generation;
 }
 
 bool RepeatFilter::isRepeat(int key, std::uint64_t time, bool marked) {

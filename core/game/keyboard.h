@@ -47,17 +47,22 @@ void activate(Zandiro& z, FocusPlace place);
 enum class GameKey { Tab, BackTab, Left, Right, Up, Down, Activate, Die, Roll, Quit };
 
 // The keyboard of the main window: which place has the focus and what each
-// key does to it and to the game.
+// key does to it and to the game. The game alone decides where the focus is;
+// the toolkit's focus only shows it.
 class Keyboard {
   public:
     explicit Keyboard(Zandiro& z) : z_(z) {}
 
-    FocusPlace focus() const { return focus_; }
-    // The toolkit moved the focus itself (a click on a button).
-    void focusOn(FocusPlace place) { focus_ = place; }
+    // The place that holds the focus: the one last given it, while it takes
+    // the focus; otherwise the place settle() passes the focus to. It can be
+    // read in the middle of an event, as a message box opens.
+    FocusPlace focus() const;
+    // Gives the place the focus if it takes it, as a press of the pointer on
+    // a push button does.
+    void focusOn(FocusPlace place);
     // die: 1 to 5 for GameKey::Die. Ignored while the window is hidden.
     void press(GameKey key, int die = 0);
-    // After any event: a place that no longer takes the focus passes it on,
+    // Ends every event: a place that no longer takes the focus passes it on,
     // and a new game starts with the focus on its first place.
     void settle();
 

@@ -6,7 +6,12 @@
 #include "game/platform.h"
 #include "game/zandiro.h"
 
+#include <functional>
+
 namespace zandiro {
+
+// One event: a call of the handler that takes it.
+using EventCall = std::function<void()>;
 
 // Everything that lives for the whole run: the roll rules, the main window
 // object, its keyboard and the code window.
@@ -21,6 +26,14 @@ struct Program {
     // Creates and shows the start window.
     void start() {
         zandiro.load();
+        keyboard.settle();
+    }
+
+    // Runs one event of either window and settles the keyboard focus after
+    // it. Every event ends with the focus settled here, so a view only reads
+    // it and shows it.
+    void handle(const EventCall& event) {
+        event();
         keyboard.settle();
     }
 

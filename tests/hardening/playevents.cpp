@@ -1,6 +1,8 @@
 #include "playevents.h"
 #include "splitmix.h"
 
+#include "form/hittest.h"
+
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -198,26 +200,15 @@ double PlayPlatform::rnd() {
     }
 }
 
-bool deliver(Program& program, PlayPlatform& platform, const Event& e) {
-    if (platform.ended) {
-        return false;
-    }
+namespace {
+
+// Calls the handler of the event; `clicked` is the control a Click names.
+void send(Program& program, const Event& e, ControlId clicked) {
     Zandiro& z = program.zandiro;
-    const bool toCodeWindow = e.kind == EventKind::KeyDown || e.kind == EventKind::CodeClose;
-    const bool shown = toCodeWindow ? program.cheat.window.visible : z.window.visible;
-    if (!shown) {
-        return false;
-    }
-    platform.beginEvent(e.draws);
     switch (e.kind) {
-    case EventKind::Click: {
-        const ControlId id = findControl(z.form, e.control, e.index);
-        if (id < 0) {
-            return false;
-        }
-        z.click(id);
+    case EventKind::Click:
+        z.click(clicked);
         break;
-    }
     case EventKind::MouseDown:
         z.mouseDown(e.x, e.y);
         break;
@@ -244,7 +235,24 @@ bool deliver(Program& program, PlayPlatform& platform, const Event& e) {
         z.Form_MouseDown(1, 0, static_cast<float>(e.x), static_cast<float>(e.y));
         break;
     }
-    program.keyboard.settle();
+}
+
+} // namespace
+
+bool deliver(Program& program, PlayPlatform& platform, const Event& e) {
+    if (platform.ended) {
+        return false;
+    }
+    const Zandiro& z = program.zandiro;
+    const bool toCodeWindow = e.kind == EventKind::KeyDown || e.kind == EventKind::CodeClose;
+    const bool shown = toCodeWindow ? program.cheat.window.visible : z.window.visible;
+    const ControlId clicked =
+        e.kind == EventKind::Click ? findControl(z.form, e.control, e.index) : noControl;
+    if (!shown || (e.kind == EventKind::Click && clicked < 0)) {
+        return false;
+    }
+    platform.beginEvent(e.draws);
+    program.handle([&] { send(program, e, clicked); });
     return true;
 }
 
