@@ -77,7 +77,7 @@ QPixmap holdPicture(qreal devicePixelRatio) {
     return picture;
 }
 
-LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
+LabelWidget::LabelWidget(QWidget* parent) : ControlWidgetOn(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     // Captions are shown as written, never read as rich text.
@@ -131,14 +131,7 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
     paintFocusRing(this, ring);
 }
 
-void LabelWidget::changeEvent(QEvent* event) {
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && hasFocus()) {
-        update();
-    }
-}
-
-ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
+ShapeWidget::ShapeWidget(QWidget* parent) : ControlWidgetOn(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -174,14 +167,7 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
     paintFocusRing(this, painter);
 }
 
-void ShapeWidget::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && hasFocus()) {
-        update();
-    }
-}
-
-ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {
+ImageWidget::ImageWidget(QWidget* parent) : ControlWidgetOn(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -207,7 +193,7 @@ void ImageWidget::paintEvent(QPaintEvent*) {
 
 // A button keeps the toolkit's own colours: without its own palette it would
 // take the window's yellow, and the style draws its frame from that.
-ButtonWidget::ButtonWidget(QWidget* parent) : QPushButton(parent) {
+ButtonWidget::ButtonWidget(QWidget* parent) : ControlWidgetOn(parent) {
     QPalette own = QApplication::palette(this);
     own.setResolveMask(~QPalette::ResolveMask(0));
     setPalette(own);
@@ -221,8 +207,8 @@ void ButtonWidget::apply(const Control& c) {
     placeAndShow(this, c);
 }
 
-QWidget* createControlWidget(const Control& c, QWidget* parent, FocusPlace place) {
-    QWidget* widget = nullptr;
+ControlWidget* createControlWidget(const Control& c, QWidget* parent, FocusPlace place) {
+    ControlWidget* widget = nullptr;
     switch (c.kind) {
     case ControlKind::Label:
         widget = new LabelWidget(parent);
@@ -241,28 +227,10 @@ QWidget* createControlWidget(const Control& c, QWidget* parent, FocusPlace place
     // The place is set first: applying the state may already ask for the
     // widget's accessibility interface, which is chosen by its place.
     if (place.kind != FocusKind::None) {
-        setFocusPlace(widget, place);
+        setFocusPlace(widget->asWidget(), place);
     }
-    applyControl(widget, c);
+    widget->apply(c);
     return widget;
-}
-
-void applyControl(QWidget* widget, const Control& c) {
-    switch (c.kind) {
-    case ControlKind::Label:
-        static_cast<LabelWidget*>(widget)->apply(c);
-        break;
-    case ControlKind::PushButton:
-        static_cast<ButtonWidget*>(widget)->apply(c);
-        break;
-    case ControlKind::Image:
-        static_cast<ImageWidget*>(widget)->apply(c);
-        break;
-    case ControlKind::RoundedRect:
-    case ControlKind::Circle:
-        static_cast<ShapeWidget*>(widget)->apply(c);
-        break;
-    }
 }
 
 } // namespace zandiro

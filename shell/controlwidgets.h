@@ -3,6 +3,7 @@
 #include "form/control.h"
 #include "game/keyboard.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -15,18 +16,42 @@ namespace zandiro {
 // every press and hands it to the game, which decides which control takes it.
 // Push buttons are real buttons with their own clicks and keyboard focus.
 
+// The widget of a control, whatever its kind.
+class ControlWidget {
+  public:
+    virtual ~ControlWidget() = default;
+    // Takes the control's state: caption, colours, font, place, visibility.
+    virtual void apply(const Control& c) = 0;
+    virtual QWidget* asWidget() = 0;
+};
+
+// A control's widget on a Qt widget class. It draws its focus ring afresh
+// when its window gains or loses activation.
+template <class QtWidget> class ControlWidgetOn : public QtWidget, public ControlWidget {
+  public:
+    explicit ControlWidgetOn(QWidget* parent) : QtWidget(parent) {}
+    QWidget* asWidget() override { return this; }
+
+  protected:
+    void changeEvent(QEvent* event) override {
+        QtWidget::changeEvent(event);
+        if (event->type() == QEvent::ActivationChange && this->hasFocus()) {
+            this->update();
+        }
+    }
+};
+
 // Its own class name lets the accessibility factory see it before Qt's own
 // factory takes it for a plain label.
-class LabelWidget : public QLabel {
+class LabelWidget : public ControlWidgetOn<QLabel> {
     Q_OBJECT
   public:
     explicit LabelWidget(QWidget* parent);
-    void apply(const Control& c);
+    void apply(const Control& c) override;
 
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void applyPalette();
@@ -36,24 +61,23 @@ class LabelWidget : public QLabel {
     bool settingPalette_ = false;
 };
 
-class ShapeWidget : public QWidget {
+class ShapeWidget : public ControlWidgetOn<QWidget> {
   public:
     explicit ShapeWidget(QWidget* parent);
-    void apply(const Control& c);
+    void apply(const Control& c) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     ControlKind kind_ = ControlKind::RoundedRect;
     std::optional<Rgb> fill_;
 };
 
-class ImageWidget : public QWidget {
+class ImageWidget : public ControlWidgetOn<QWidget> {
   public:
     explicit ImageWidget(QWidget* parent);
-    void apply(const Control& c);
+    void apply(const Control& c) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,10 +87,10 @@ class ImageWidget : public QWidget {
     QPixmap picture_;
 };
 
-class ButtonWidget : public QPushButton {
+class ButtonWidget : public ControlWidgetOn<QPushButton> {
   public:
     explicit ButtonWidget(QWidget* parent);
-    void apply(const Control& c);
+    void apply(const Control& c) override;
 };
 
 // The picture the hold markers show, loaded from the program's bitmap
@@ -81,8 +105,6 @@ QColor qtColour(Rgb rgb);
 
 // Creates the widget for a control, with the keyboard place it stands for,
 // and gives it the control's state.
-QWidget* createControlWidget(const Control& c, QWidget* parent, FocusPlace place = {});
-// Gives an existing widget, made by createControlWidget, a control's state.
-void applyControl(QWidget* widget, const Control& c);
+ControlWidget* createControlWidget(const Control& c, QWidget* parent, FocusPlace place = {});
 
 } // namespace zandiro

@@ -58,7 +58,7 @@ void MainWindow::sync() {
     const auto& controls = game_.form.controls();
     for (std::size_t id = 0; id < controls.size(); ++id) {
         if (!(shown_[id] == controls[id])) {
-            applyControl(widgets_[id], controls[id]);
+            widgets_[id]->apply(controls[id]);
             shown_[id] = controls[id];
         }
     }
@@ -68,6 +68,10 @@ void MainWindow::sync() {
 }
 
 MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::widgetFor(ControlId id) const {
+    return widgets_.at(static_cast<std::size_t>(id))->asWidget();
+}
 
 QWidget* MainWindow::widgetFor(FocusPlace place) const {
     if (place.kind == FocusKind::None) {
@@ -173,9 +177,9 @@ bool MainWindow::keyPress(QKeyEvent* event) {
 void MainWindow::rebuild() {
     // The old widgets may be in the middle of delivering the click that asked
     // for the rebuild (Restart), so they go once that event is over.
-    for (QWidget* widget : widgets_) {
-        widget->hide();
-        widget->deleteLater();
+    for (ControlWidget* control : widgets_) {
+        control->asWidget()->hide();
+        control->asWidget()->deleteLater();
     }
     widgets_.clear();
     const Form& form = game_.form;
@@ -183,8 +187,9 @@ void MainWindow::rebuild() {
     widgets_.resize(shown_.size(), nullptr);
     std::vector<std::pair<int, QPushButton*>> buttons;
     for (ControlId id : form.drawingOrder()) {
-        QWidget* widget = createControlWidget(form.at(id), this, placeOf(form.at(id)));
-        widgets_[static_cast<std::size_t>(id)] = widget;
+        ControlWidget* control = createControlWidget(form.at(id), this, placeOf(form.at(id)));
+        widgets_[static_cast<std::size_t>(id)] = control;
+        QWidget* widget = control->asWidget();
         widget->raise();
         widget->installEventFilter(this);
         if (auto* button = qobject_cast<QPushButton*>(widget)) {

@@ -10,6 +10,8 @@
 
 namespace zandiro {
 
+class ControlWidget;
+
 // The main window on screen: one widget per control of the game's main
 // window, copied from the game after every event. Presses, releases and
 // double-clicks on the window go to the game, which decides what they hit.
@@ -25,7 +27,7 @@ class MainWindow : public QWidget {
     // centres the window) when the game has created its controls anew.
     void sync();
 
-    QWidget* widgetFor(ControlId id) const { return widgets_.at(static_cast<std::size_t>(id)); }
+    QWidget* widgetFor(ControlId id) const;
     // The widget that stands for a place: a button, a die's body, a category.
     QWidget* widgetFor(FocusPlace place) const;
 
@@ -50,7 +52,7 @@ class MainWindow : public QWidget {
     Program& program_;
     Zandiro& game_;
     std::function<void(const EventCall&)> deliver_;
-    std::vector<QWidget*> widgets_;
+    std::vector<ControlWidget*> widgets_;
     std::vector<Control> shown_;
     int generation_ = 0;
     RepeatFilter repeats_;
