@@ -2,6 +2,7 @@
 
 #include "game/program.h"
 #include "shell/focusring.h"
+#include "shell/keyrepeat.h"
 
 #include <QWidget>
 #include <functional>

@@ -4,10 +4,6 @@
 
 namespace zandiro {
 
-bool Zandiro::isUsed(std::string_view name, int index) const {
-    return form.get(name, index).foreground == usedColour;
-}
-
 // Counts how many dice show each face. Dice without a value go to entry 0,
 // which is never cleared and never read; it stops at its limit rather than wrap.
 void Zandiro::countFaces() {

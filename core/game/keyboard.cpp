@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <optional>
 
 namespace zandiro {
 namespace {
@@ -30,6 +31,24 @@ int columnLength(int column) {
 }
 int categoryAt(int column, int row) {
     return column == 0 ? row : row + upperCount;
+}
+
+struct ArrowKey {
+    GameKey key;
+    Arrow arrow;
+};
+constexpr ArrowKey arrowKeys[] = {{GameKey::Left, Arrow::Left},
+                                  {GameKey::Right, Arrow::Right},
+                                  {GameKey::Up, Arrow::Up},
+                                  {GameKey::Down, Arrow::Down}};
+
+std::optional<Arrow> arrowOf(GameKey key) {
+    for (const ArrowKey& entry : arrowKeys) {
+        if (entry.key == key) {
+            return entry.arrow;
+        }
+    }
+    return std::nullopt;
 }
 
 bool clickable(const Zandiro& z, FocusPlace place) {
@@ -184,27 +203,19 @@ void Keyboard::press(GameKey key, int die) {
         return;
     }
     settle();
+    if (const std::optional<Arrow> arrow = arrowOf(key)) {
+        focus_ = arrowMove(z_, focus_, *arrow);
+        return;
+    }
     const std::vector<FocusPlace> order = focusOrder(z_);
     const auto at = std::find(order.begin(), order.end(), focus_);
     switch (key) {
     case GameKey::Tab:
         focus_ = at == order.end() || at + 1 == order.end() ? order.front() : *(at + 1);
-        return;
+        break;
     case GameKey::BackTab:
         focus_ = at == order.begin() || at == order.end() ? order.back() : *(at - 1);
-        return;
-    case GameKey::Left:
-        focus_ = arrowMove(z_, focus_, Arrow::Left);
-        return;
-    case GameKey::Right:
-        focus_ = arrowMove(z_, focus_, Arrow::Right);
-        return;
-    case GameKey::Up:
-        focus_ = arrowMove(z_, focus_, Arrow::Up);
-        return;
-    case GameKey::Down:
-        focus_ = arrowMove(z_, focus_, Arrow::Down);
-        return;
+        break;
     case GameKey::Activate:
         activate(z_, focus_);
         break;
@@ -216,7 +227,9 @@ void Keyboard::press(GameKey key, int die) {
         break;
     case GameKey::Quit:
         z_.closeBox();
-        return;
+        break;
+    default: // the arrows, moved above
+        break;
     }
 }
 
@@ -249,19 +262,6 @@ FocusPlace Keyboard::focus() const {
 void Keyboard::settle() {
     focus_ = focus();
     generation_ = z_.window.generation;
-}
-
-bool RepeatFilter::isRepeat(int key, std::uint64_t time, bool marked) {
-    // Synthesized events carry no time stamp and are never taken for repeats.
-    const bool unmarked = hasRelease_ && releasedKey_ == key && releasedAt_ == time && time != 0;
-    hasRelease_ = false;
-    return marked || unmarked;
-}
-
-void RepeatFilter::released(int key, std::uint64_t time) {
-    releasedKey_ = key;
-    releasedAt_ = time;
-    hasRelease_ = true;
 }
 
 } // namespace zandiro

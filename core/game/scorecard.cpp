@@ -8,6 +8,11 @@ constexpr const char* upperCaptions[] = {"Aces: 0",  "Twos: 0",  "Threes: 0",
 
 } // namespace
 
+// The label's text colour is the only record of a closed category.
+bool Zandiro::isUsed(std::string_view name, int index) const {
+    return form.get(name, index).foreground == usedColour;
+}
+
 // Completes the upper section: six labels, one per face, in a column.
 void Zandiro::loadlabels() {
     for (int k = 1; k <= 6; ++k) {

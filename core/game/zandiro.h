@@ -69,6 +69,8 @@ class Zandiro {
     Control& Rect(int d) { return form.get("Rect", d); }
     Control& pip(int k) { return form.get("pip", k); }
     Control& numbers(int k) { return form.get("numbers", k); }
+    // A category is used exactly while its label's text is the used colour,
+    // blue.
     bool isUsed(std::string_view name, int index = -1) const;
 
     WindowFrame window;
