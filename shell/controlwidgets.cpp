@@ -15,6 +15,13 @@ namespace {
 
 constexpr int roundedCorner = 8;
 
+// Labels, pictures and shapes take neither presses nor the focus: the window
+// takes their presses and the keyboard gives them the focus.
+void takeNoInput(QWidget* w) {
+    w->setAttribute(Qt::WA_TransparentForMouseEvents);
+    w->setFocusPolicy(Qt::NoFocus);
+}
+
 void placeAndShow(QWidget* w, const Control& c) {
     w->setGeometry(c.left, c.top, c.width, c.height);
     w->setEnabled(c.enabled);
@@ -78,8 +85,7 @@ QPixmap holdPicture(qreal devicePixelRatio) {
 }
 
 LabelWidget::LabelWidget(QWidget* parent) : ControlWidgetOn(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
+    takeNoInput(this);
     // Captions are shown as written, never read as rich text.
     setTextFormat(Qt::PlainText);
 }
@@ -132,8 +138,7 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
 }
 
 ShapeWidget::ShapeWidget(QWidget* parent) : ControlWidgetOn(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
+    takeNoInput(this);
 }
 
 void ShapeWidget::apply(const Control& c) {
@@ -168,8 +173,7 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
 }
 
 ImageWidget::ImageWidget(QWidget* parent) : ControlWidgetOn(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
+    takeNoInput(this);
 }
 
 void ImageWidget::apply(const Control& c) {
