@@ -3,6 +3,7 @@
 #include "game/board.h"
 #include "game/layout.h"
 #include "game/speech.h"
+#include "shell/announcer.h"
 #include "shell/controlwidgets.h"
 #include "shell/mainkeys.h"
 
@@ -54,6 +55,7 @@ void MainWindow::sync() {
     if (generation_ != game_.window.generation) {
         rebuild();
     }
+    sayWhatTheKeySaid();
     setWindowTitle(QString::fromStdString(game_.window.title));
     const auto& controls = game_.form.controls();
     for (std::size_t id = 0; id < controls.size(); ++id) {
@@ -90,6 +92,19 @@ void MainWindow::showFocus() {
     if (target != nullptr && focusWidget() != target) {
         target->setFocus(Qt::OtherFocusReason);
     }
+}
+
+// Said from the place that had the focus when the key was pressed, before the
+// widgets change: a control that is disabled passes Qt's focus on, and a
+// screen reader speaks only what the focused object says.
+void MainWindow::sayWhatTheKeySaid() {
+    const Announcement& said = program_.keyboard.announcement();
+    if (said.serial == announced_) {
+        return;
+    }
+    announced_ = said.serial;
+    announce(widgetFor(said.from),
+             QString::fromStdString(announcementText(game_, program_.module1, said)));
 }
 
 // Names, states and descriptions that change without a widget of Qt's own

@@ -46,6 +46,7 @@ class MainWindow : public QWidget {
   private:
     bool keyPress(QKeyEvent* event);
     void showFocus();
+    void sayWhatTheKeySaid();
     void tellAssistiveTechnology();
     void rebuild();
     void centreOnScreen();
@@ -56,6 +57,7 @@ class MainWindow : public QWidget {
     std::vector<ControlWidget*> widgets_;
     std::vector<Control> shown_;
     int generation_ = 0;
+    int announced_ = 0; // the serial of the last announcement delivered
     RepeatFilter repeats_;
     struct Spoken;
     std::unique_ptr<Spoken> spoken_;

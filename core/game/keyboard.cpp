@@ -19,6 +19,7 @@ constexpr int buttonCount = static_cast<int>(std::size(buttons));
 constexpr int upperCount = static_cast<int>(
     std::count_if(std::begin(scorecard), std::end(scorecard),
                   [](const Category& category) { return category.section == Section::Upper; }));
+constexpr FocusPlace rollButton{FocusKind::Button, 1};
 
 int columnOf(int category) {
     return scorecard[category - 1].section == Section::Upper ? 0 : 1;
@@ -217,13 +218,25 @@ void Keyboard::press(GameKey key, int die) {
         focus_ = at == order.begin() || at == order.end() ? order.back() : *(at - 1);
         break;
     case GameKey::Activate:
+        if (focus_ == rollButton) {
+            announce(Announcement::Kind::Roll, 0);
+        } else if (focus_.kind == FocusKind::Category) {
+            announce(Announcement::Kind::Score, focus_.number);
+        }
         activate(z_, focus_);
         break;
     case GameKey::Die:
+        // The focused die's own checked state says it.
+        if (focus_ != FocusPlace{FocusKind::Die, die}) {
+            announce(Announcement::Kind::Hold, die);
+        }
         clickDie(z_, die);
         break;
     case GameKey::Roll:
-        activate(z_, {FocusKind::Button, 1});
+        if (takesFocus(z_, rollButton)) {
+            announce(Announcement::Kind::Roll, 0);
+        }
+        activate(z_, rollButton);
         break;
     case GameKey::Quit:
         z_.closeBox();
@@ -262,6 +275,12 @@ FocusPlace Keyboard::focus() const {
 void Keyboard::settle() {
     focus_ = focus();
     generation_ = z_.window.generation;
+}
+
+// Kept before the key acts: a score's text is read while the verdict of the
+// game is still open.
+void Keyboard::announce(Announcement::Kind kind, int number) {
+    said_ = {kind, number, focus_, said_.serial + 1};
 }
 
 } // namespace zandiro

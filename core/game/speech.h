@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/keyboard.h"
 #include "game/zandiro.h"
 
 #include <string>
@@ -7,6 +8,7 @@
 namespace zandiro {
 
 // What a screen reader is told about the main window, from what it shows.
+// Every text is made in speech.cpp from the whole phrases listed at its top.
 
 // The face die d shows, counted from its lit pips; 0 while it shows none.
 int shownFace(const Zandiro& z, int d);
@@ -19,5 +21,11 @@ std::string categoryDescription(const Zandiro& z, int category);
 // The result of the turn's last roll, "Rolled 4, 4, 2, 6, 1, 2 rolls left";
 // empty before the turn's first roll.
 std::string rollDescription(const Zandiro& z, const Module1& rules);
+
+// What the player hears after a key, as the game stands now: the roll as the
+// Roll button's description reads; "Die 3: 5, held" or "Die 3: 5, released";
+// "Full House: 25, total 78" (the category's caption, blanks evened out, and
+// the grand total). Empty when the key changed nothing.
+std::string announcementText(const Zandiro& z, const Module1& rules, const Announcement& said);
 
 } // namespace zandiro
