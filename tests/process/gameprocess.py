@@ -16,7 +16,9 @@ TIMEOUT = 20
 
 
 class GameProcess:
-    def __init__(self, program, environment=None):
+    def __init__(self, program, environment=None, before_start=None):
+        """before_start(environment), if given, runs once the X server is up and
+        before the program starts."""
         if shutil.which("xdotool") is None:
             raise RuntimeError("xdotool is missing: install the Debian package xdotool")
         self._scratch = tempfile.TemporaryDirectory()
@@ -28,6 +30,8 @@ class GameProcess:
             os.mkdir(runtime, 0o700)
             self._env["XDG_RUNTIME_DIR"] = runtime
             self._env.update(environment or {})
+            if before_start is not None:
+                before_start(self._env)
             self._log = open(os.path.join(self._scratch.name, "output"), "w+")
             self.process = subprocess.Popen([program], env=self._env, stdin=subprocess.DEVNULL,
                                             stdout=self._log, stderr=subprocess.STDOUT,

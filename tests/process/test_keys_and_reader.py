@@ -1,18 +1,22 @@
-"""The real program under Xvfb played by keys alone, and one turn played
-through the accessibility bus (AT-SPI) alone, as a screen reader reaches it.
+"""The real program under Xvfb played by keys alone, one turn played through
+the accessibility bus (AT-SPI) alone, as a screen reader reaches it, and one
+turn by keys under Orca, read from Orca's debug log.
 
 The program path comes from the environment variable ZANDIRO_PROGRAM.
 """
 
 import os
+import re
 import shutil
 import sys
 import subprocess
+import tempfile
+import time
 import unittest
 
 import screen
 from gameprocess import GameProcess
-from xvfb import end_with_parent
+from xvfb import end_with_parent, stop_process
 
 VERDICT_TITLE = "Zandiro"
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
@@ -141,6 +145,52 @@ class Reader(unittest.TestCase):
         self.assertFalse(die.get_state_set().contains(Atspi.StateType.CHECKED))
         self.assertEqual(roll.get_description(), "")
         self.assertIsNone(game.process.poll())
+
+
+class ScreenReader(unittest.TestCase):
+    def test_orca_says_the_roll_the_hold_and_the_score_once(self):
+        bus = PrivateSessionBus()
+        self.addCleanup(bus.close)
+        prefs = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, prefs)
+        shutil.copy("orca-customizations.py", prefs)
+        log = os.path.join(prefs, "debug.log")
+
+        def spoken():
+            with open(log, errors="replace") as lines:
+                return re.findall(r"SPEECH OUTPUT: '(.*)'\{", lines.read())
+
+        def start_orca(env):
+            orca = subprocess.Popen(["orca", "-u", prefs, "--debug-file", log],
+                                    env=dict(env, HOME=prefs), stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
+            self.addCleanup(stop_process, orca)
+            deadline = time.monotonic() + 30
+            while not (os.path.exists(log) and "Screen reader on." in spoken()):
+                self.assertTrue(orca.poll() is None and time.monotonic() < deadline, "Orca")
+                time.sleep(0.1)
+
+        game = GameProcess(os.environ["ZANDIRO_PROGRAM"],
+                           {"DBUS_SESSION_BUS_ADDRESS": bus.address}, start_orca)
+        self.addCleanup(game.close)
+        game.focus(game.main)
+        game.wait_until(lambda: "Roll push button." in spoken(), "Roll read")
+        game.key("space")
+        rolled = game.wait_until(
+            lambda: next((line for line in spoken() if line.startswith("Rolled")), None), "roll")
+        self.assertRegex(rolled, r"^Rolled \d, \d, \d, \d, \d, 2 rolls left$")
+        faces = rolled[len("Rolled "):].split(", ")
+        held = f"Die 3: {faces[2]}, held"
+        game.key("3")
+        game.wait_until(lambda: held in spoken(), held)
+        game.key(*["Tab"] * 6)  # past the five dice to Aces
+        game.wait_until(lambda: spoken()[-1] == "Aces: 0 push button.", "Aces read")
+        game.key("Return")
+        scored = f"Aces: {faces[:5].count('1')}, total {faces[:5].count('1')}"
+        game.wait_until(lambda: spoken()[-1] == "Roll push button." and scored in spoken(), scored)
+        lines = spoken()
+        self.assertEqual([lines.count(line) for line in (rolled, held, scored)], [1, 1, 1], lines)
+        self.assertEqual(lines[lines.index(scored) + 1], "Roll push button.", "said before the move")
 
 
 if __name__ == "__main__":
