@@ -48,5 +48,52 @@ TEST_F(Speech, ACategoryIsUsedOnceItIsClosed) {
     EXPECT_EQ(categoryDescription(z, 2), "");
 }
 
+// What a screen reader is given after each key, as a game goes on.
+TEST_F(Speech, KeysAnnounceTheRollTheHoldAndTheScore) {
+    Keyboard& keys = program.keyboard;
+    const auto heard = [&] { return announcementText(z, program.module1, keys.announcement()); };
+    const FocusPlace roll{FocusKind::Button, 1};
+    const auto category = [](int c) { return FocusPlace{FocusKind::Category, c}; };
+    struct Step {
+        std::vector<int> faces;
+        FocusPlace focus;
+        GameKey key;
+        int die;
+        const char* heard;
+    } const steps[] = {
+        {{2, 2, 5, 6, 6}, roll, GameKey::Activate, 0, "Rolled 2, 2, 5, 6, 6, 2 rolls left"},
+        {{}, roll, GameKey::Die, 3, "Die 3: 5, held"},
+        {{}, {FocusKind::Die, 1}, GameKey::Die, 3, "Die 3: 5, released"},
+        {{5, 5, 5, 5, 5}, category(1), GameKey::Roll, 0, "Rolled 5, 5, 5, 5, 5, 1 roll left"},
+        {{}, category(12), GameKey::Activate, 0, "Zandiro: 50, total 50"},
+        {{5, 5, 5, 5, 5}, roll, GameKey::Roll, 0, "Rolled 5, 5, 5, 5, 5, 2 rolls left"},
+        {{}, category(12), GameKey::Activate, 0, "Zandiro: 150, total 150"},
+        {{1, 2, 3, 4, 6}, roll, GameKey::Roll, 0, "Rolled 1, 2, 3, 4, 6, 2 rolls left"},
+        {{}, category(7), GameKey::Activate, 0, "3 of a Kind: 0, total 150"},
+    };
+    for (const Step& step : steps) {
+        for (int face : step.faces) {
+            platform.rollFaces({face});
+        }
+        keys.focusOn(step.focus);
+        keys.press(step.key, step.die);
+        EXPECT_EQ(heard(), step.heard);
+    }
+    const int serial = keys.announcement().serial;
+    keys.focusOn({FocusKind::Die, 2});
+    keys.press(GameKey::Die, 2);
+    EXPECT_EQ(keys.announcement().serial, serial) << "the focused die says its own state";
+
+    std::string atVerdict;
+    platform.onMessage = [&](const std::string&) { atVerdict = heard(); };
+    for (int c : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13}) {
+        platform.rollFaces({1, 2, 3, 4, 6});
+        keys.press(GameKey::Roll);
+        keys.focusOn(category(c));
+        keys.press(GameKey::Activate);
+    }
+    EXPECT_EQ(atVerdict, "Chance: 16, total 212") << "ready while the verdict is open";
+}
+
 } // namespace
 } // namespace zandiro::testing
