@@ -56,6 +56,8 @@ TEST_F(KeyboardTest, ArrowsMoveWithinTheirGroupAndStopAtTheEdges) {
     EXPECT_EQ(arrowMove(z, category(13), Arrow::Left), category(6)) << "nearest row";
     EXPECT_EQ(arrowMove(z, category(13), Arrow::Right), category(13));
     EXPECT_EQ(arrowMove(z, button(1), Arrow::Down), button(1));
+    ctl("fullh").enabled = false;
+    EXPECT_EQ(arrowMove(z, category(3), Arrow::Right), category(8)) << "of two as near, the upper";
 }
 
 TEST_F(KeyboardTest, KeysReachTheHandlersAClickReaches) {

@@ -37,8 +37,10 @@ TEST_F(KeyboardPlay, AWholeGameWithKeysAloneEndsInTheVerdict) {
     for (int turn = 1; turn <= 13; ++turn) {
         SCOPED_TRACE(turn);
         platform.rollFaces({1, 2, 3, 4, 6});
-        key(Qt::Key_Return);
-        ASSERT_EQ(game().rolls, 1) << "Enter on the focused Roll button";
+        key(turn % 2 ? Qt::Key_Return : Qt::Key_Enter,
+            turn % 2 ? Qt::NoModifier : Qt::KeypadModifier);
+        ASSERT_EQ(game().rolls, 1)
+            << "Enter (the keypad's on even turns) on the focused Roll button";
         key(Qt::Key_3, Qt::KeypadModifier);
         EXPECT_TRUE(held(3));
         platform.rollFaces({1, 2, 4, 6});
@@ -90,6 +92,9 @@ TEST_F(KeyboardPlay, TheFocusRingShowsOnAFocusedDieOnly) {
     }
     key(Qt::Key_Backtab);
     EXPECT_EQ(picture(), start) << "the ring goes with the focus";
+    key(Qt::Key_Tab);
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_EQ(picture(), start) << "no ring while the window is inactive";
 }
 
 TEST_F(KeyboardPlay, TheAccessibleTreeNamesDiceAndCategories) {
