@@ -1,6 +1,9 @@
 #include "game/speech.h"
 #include "gamefixture.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace zandiro::testing {
 namespace {
 
@@ -52,44 +55,31 @@ TEST_F(Speech, ACategoryIsUsedOnceItIsClosed) {
 TEST_F(Speech, KeysAnnounceTheRollTheHoldAndTheScore) {
     Keyboard& keys = program.keyboard;
     const auto heard = [&] { return announcementText(z, program.module1, keys.announcement()); };
-    const FocusPlace roll{FocusKind::Button, 1};
-    const auto category = [](int c) { return FocusPlace{FocusKind::Category, c}; };
-    struct Step {
-        std::vector<int> faces;
-        FocusPlace focus;
-        GameKey key;
-        int die;
-        const char* heard;
-    } const steps[] = {
+    const FocusPlace roll{FocusKind::Button, 1}, zandiro{FocusKind::Category, 12};
+    const std::tuple<std::vector<int>, FocusPlace, GameKey, int, const char*> steps[] = {
         {{2, 2, 5, 6, 6}, roll, GameKey::Activate, 0, "Rolled 2, 2, 5, 6, 6, 2 rolls left"},
         {{}, roll, GameKey::Die, 3, "Die 3: 5, held"},
         {{}, {FocusKind::Die, 1}, GameKey::Die, 3, "Die 3: 5, released"},
-        {{5, 5, 5, 5, 5}, category(1), GameKey::Roll, 0, "Rolled 5, 5, 5, 5, 5, 1 roll left"},
-        {{}, category(12), GameKey::Activate, 0, "Zandiro: 50, total 50"},
+        {{5, 5, 5, 5, 5}, zandiro, GameKey::Roll, 0, "Rolled 5, 5, 5, 5, 5, 1 roll left"},
+        {{}, zandiro, GameKey::Activate, 0, "Zandiro: 50, total 50"},
         {{5, 5, 5, 5, 5}, roll, GameKey::Roll, 0, "Rolled 5, 5, 5, 5, 5, 2 rolls left"},
-        {{}, category(12), GameKey::Activate, 0, "Zandiro: 150, total 150"},
+        {{}, zandiro, GameKey::Activate, 0, "Zandiro: 150, total 150"},
         {{1, 2, 3, 4, 6}, roll, GameKey::Roll, 0, "Rolled 1, 2, 3, 4, 6, 2 rolls left"},
-        {{}, category(7), GameKey::Activate, 0, "3 of a Kind: 0, total 150"},
+        {{}, {FocusKind::Category, 7}, GameKey::Activate, 0, "3 of a Kind: 0, total 150"},
+        {{}, {FocusKind::Die, 2}, GameKey::Die, 2, "3 of a Kind: 0, total 150"}, // its own state
     };
-    for (const Step& step : steps) {
-        for (int face : step.faces) {
-            platform.rollFaces({face});
-        }
-        keys.focusOn(step.focus);
-        keys.press(step.key, step.die);
-        EXPECT_EQ(heard(), step.heard);
+    for (const auto& [faces, focus, key, die, text] : steps) {
+        std::for_each(faces.begin(), faces.end(), [&](int face) { platform.rollFaces({face}); });
+        keys.focusOn(focus);
+        keys.press(key, die);
+        EXPECT_EQ(heard(), text);
     }
-    const int serial = keys.announcement().serial;
-    keys.focusOn({FocusKind::Die, 2});
-    keys.press(GameKey::Die, 2);
-    EXPECT_EQ(keys.announcement().serial, serial) << "the focused die says its own state";
-
     std::string atVerdict;
     platform.onMessage = [&](const std::string&) { atVerdict = heard(); };
     for (int c : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13}) {
         platform.rollFaces({1, 2, 3, 4, 6});
         keys.press(GameKey::Roll);
-        keys.focusOn(category(c));
+        keys.focusOn({FocusKind::Category, c});
         keys.press(GameKey::Activate);
     }
     EXPECT_EQ(atVerdict, "Chance: 16, total 212") << "ready while the verdict is open";
