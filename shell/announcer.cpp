@@ -14,7 +14,8 @@ namespace {
 // Qt before 6.5 puts the accessible object itself where the AT-SPI event of a
 // changed description carries the new text, so a screen reader has nothing to
 // say (Orca 43 logs "bad content sent to speak()"). Later versions carry the
-// text, and their own event is enough.
+// text: there the Roll button's own description change says the roll, and
+// nothing is added, so that nothing is said twice.
 bool descriptionEventLacksText() {
     return QLibraryInfo::version() < QVersionNumber(6, 5);
 }
