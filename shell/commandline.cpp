@@ -1,5 +1,8 @@
 #include "shell/commandline.h"
 
+#include "game/translation.h"
+#include "shell/language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
@@ -40,21 +43,28 @@ void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// A text of the command line in the player's language.
+QString text(const char* english) {
+    return QString::fromUtf8(translated(english));
+}
+
 void reportError(const QString& arguments0, const QString& error) {
-    print(stderr, QStringLiteral("%1: %2 Try '%1 --help' for the options.\n")
-                      .arg(arguments0.section(QLatin1Char('/'), -1), error));
+    const QString name = arguments0.section(QLatin1Char('/'), -1);
+    // TRANSLATORS: follows a mistake on the command line; %1 is the program's name.
+    const QString hint = text("Try '%1 --help' for the options.").arg(name);
+    print(stderr, QStringLiteral("%1: %2 %3\n").arg(name, error, hint));
 }
 
 // The player's options, and Qt's, hidden from the help.
 void addOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
-        "A dice game: roll five dice up to three times a turn and fill a scorecard."));
+    parser.setApplicationDescription(
+        text("A dice game: roll five dice up to three times a turn and fill a scorecard."));
     // Qt's options are single words after one dash: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
-                      QStringLiteral("Displays help on commandline options.")});
-    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
-                      QStringLiteral("Displays version information.")});
+                      text("Displays help on commandline options.")});
+    parser.addOption(
+        {{QStringLiteral("v"), QStringLiteral("version")}, text("Displays version information.")});
     for (const char* name : qtOptionsWithValue) {
         addHidden(parser, name, true);
     }
@@ -64,30 +74,31 @@ void addOptions(QCommandLineParser& parser) {
 }
 
 QString versionText() {
-    return QStringLiteral("Zandiro %1\n"
-                          "Copyright (C) 2026 The Zandiro developers\n"
-                          "License MIT: <https://opensource.org/licenses/MIT>\n"
-                          "This is free software: you are free to change and redistribute it.\n"
-                          "There is NO WARRANTY, to the extent permitted by law.\n")
-        .arg(QCoreApplication::applicationVersion());
+    return QStringLiteral("Zandiro %1\n").arg(QCoreApplication::applicationVersion()) +
+           text("Copyright (C) 2026 The Zandiro developers\n"
+                "License MIT: <https://opensource.org/licenses/MIT>\n"
+                "This is free software: you are free to change and redistribute it.\n"
+                "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 // Qt's usage line names the program as QCoreApplication's arguments do, so
-// the help needs an application object; it needs no display.
+// the help needs an application object (and Qt's translation of its words);
+// it needs no display.
 void printHelp(const QCommandLineParser& parser, int& argc, char** argv) {
     const QCoreApplication app(argc, argv);
-    print(stdout,
-          parser.helpText() + QStringLiteral("\nZandiro home page: <" ZANDIRO_HOMEPAGE ">\n"
-                                             "Report bugs to: <" ZANDIRO_HOMEPAGE "/issues>\n"));
+    translateQtTexts();
+    print(stdout, parser.helpText() + QLatin1Char('\n') +
+                      text("Zandiro home page: <%1>\nReport bugs to: <%1/issues>\n")
+                          .arg(QStringLiteral(ZANDIRO_HOMEPAGE)));
 }
 
 // What the parsed command line asks for: an exit status when the program
 // ends here, none when it goes on to open its windows.
 std::optional<int> answer(const QCommandLineParser& parser, int& argc, char** argv) {
     if (!parser.positionalArguments().isEmpty()) {
-        reportError(QString::fromLocal8Bit(argv[0]),
-                    QStringLiteral("Unexpected argument '%1'.")
-                        .arg(parser.positionalArguments().constFirst()));
+        reportError(
+            QString::fromLocal8Bit(argv[0]),
+            text("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
         return 1;
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -112,6 +123,10 @@ CommandLine readCommandLine(int& argc, char** argv) {
     addOptions(parser);
     CommandLine result;
     if (!parser.parse(arguments)) {
+        // Qt words the mistake as it parses: once more, in its own translation.
+        const QCoreApplication app(argc, argv);
+        translateQtTexts();
+        parser.parse(arguments);
         reportError(arguments.value(0, QStringLiteral("zandiro")), parser.errorText());
         result.exitStatus = 1;
     } else {

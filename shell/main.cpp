@@ -1,5 +1,6 @@
 #include "shell/commandline.h"
 #include "shell/display.h"
+#include "shell/language.h"
 #include "shell/mainwindow.h"
 #include "shell/qtplatform.h"
 #include "shell/shell.h"
@@ -23,6 +24,7 @@ QIcon windowIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    zandiro::useDesktopLanguage();
     QApplication::setApplicationName(QStringLiteral("Zandiro"));
     QApplication::setApplicationVersion(QStringLiteral(ZANDIRO_VERSION));
     const zandiro::CommandLine commandLine = zandiro::readCommandLine(argc, argv);

@@ -2,6 +2,7 @@
 
 #include "codewindow/virtualkeys.h"
 #include "game/numbertext.h"
+#include "game/translation.h"
 
 #include <array>
 #include <optional>
@@ -32,7 +33,6 @@ constexpr std::array<Step, 10> steps{{
 
 constexpr std::int32_t unlimitedLastStep = 5;
 constexpr std::int32_t rollCountLastStep = 10;
-constexpr const char* progressSuffix = " steps are done.";
 
 std::optional<std::int32_t> nextStep(std::int32_t progress, std::int16_t key) {
     for (const Step& step : steps) {
@@ -43,10 +43,18 @@ std::optional<std::int32_t> nextStep(std::int32_t progress, std::int16_t key) {
     return std::nullopt;
 }
 
+// The window's title: how many keys of the code in progress are typed.
+std::string progressTitle(const std::string& number, std::int32_t done) {
+    // TRANSLATORS: the code window's title; %s is the number of keys typed, 0 to 5.
+    return substituted(translatedPlural("%s steps are done.", "%s steps are done.",
+                                        static_cast<std::uint64_t>(done)),
+                       {number});
+}
+
 Control codeLabel() {
     Control c;
     c.name = "Label1";
-    c.caption = "Type in the password, or press Q to quit.";
+    c.caption = translated("Type in the password, or press Q to quit.");
     c.width = 193;
     c.height = 49;
     c.background = Rgb{0, 255, 0};
@@ -70,7 +78,7 @@ void Cheat::show() {
 }
 
 void Cheat::Form_Load() {
-    window.title = std::string("0") + progressSuffix;
+    window.title = progressTitle("0", 0);
     module1_.cheatsteps = 0;
 }
 
@@ -107,7 +115,8 @@ void Cheat::leave() {
 
 void Cheat::showProgress() {
     const std::int32_t s = module1_.cheatsteps;
-    window.title = numberText(s > 5 ? s - 5 : s) + progressSuffix;
+    const std::int32_t done = s > 5 ? s - 5 : s;
+    window.title = progressTitle(numberText(done), done);
 }
 
 } // namespace zandiro

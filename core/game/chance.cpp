@@ -1,4 +1,5 @@
 #include "game/numbertext.h"
+#include "game/translation.h"
 #include "game/zandiro.h"
 
 namespace zandiro {
@@ -12,7 +13,7 @@ void Zandiro::chance_Click() {
     c.foreground = usedColour;
     ++filled;
     chancescore = diceSum();
-    c.caption = withNumber("Chance: ", chancescore);
+    c.caption = withNumber(translated("Chance: "), chancescore);
     endturn();
 }
 

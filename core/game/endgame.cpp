@@ -1,4 +1,5 @@
 #include "game/numbertext.h"
+#include "game/translation.h"
 #include "game/zandiro.h"
 
 #include <string>
@@ -8,25 +9,28 @@ namespace {
 
 struct VerdictBand {
     int lowest;
-    const char* prefix;
-    const char* suffix;
+    // "%s" stands for the score's number text.
+    const char* singular;
+    const char* plural;
 };
 
 // From the top band down; each band reaches up to the one above it.
+// TRANSLATORS: the verdicts are small jokes about the final score; say what
+// they mean in your language. %s is the score, at least 6.
 constexpr VerdictBand verdictBands[] = {
-    {1001, "You have finished the game with an almost impossible score of ",
-     " points! How'd you do it?"},
-    {751, "You have gotten an amazing score of ", " points! Yippee!"},
-    {501, "You have somehow gotten an astonishing score of ", " points!"},
-    {301, "A wonderful score of ", " points has found its way into your hands. Cool!"},
-    {201, "You must have been lucky to get ", " points."},
-    {101, "Next time, try to get a higher score - beat ", " points!"},
-    {51, "Figure out a strategy and come back next time. ", " points is not very good."},
-    {6, "You must have rushed through the game to get ", " points..."},
+    {1001, NP_("You have finished the game with an almost impossible score of %s points! How'd you "
+               "do it?")},
+    {751, NP_("You have gotten an amazing score of %s points! Yippee!")},
+    {501, NP_("You have somehow gotten an astonishing score of %s points!")},
+    {301, NP_("A wonderful score of %s points has found its way into your hands. Cool!")},
+    {201, NP_("You must have been lucky to get %s points.")},
+    {101, NP_("Next time, try to get a higher score - beat %s points!")},
+    {51, NP_("Figure out a strategy and come back next time. %s points is not very good.")},
+    {6, NP_("You must have rushed through the game to get %s points...")},
 };
 
 constexpr const char* fiveVerdict =
-    "5 points is such a terrible score that you must have been trying to get it. Good game!";
+    N_("5 points is such a terrible score that you must have been trying to get it. Good game!");
 
 } // namespace
 
@@ -36,12 +40,14 @@ void Zandiro::endgame() {
     control("press").visible = false;
     for (const VerdictBand& band : verdictBands) {
         if (grandtotal >= band.lowest) {
-            platform_.messageBox(band.prefix + numberText(grandtotal) + band.suffix);
+            const char* text = translatedPlural(band.singular, band.plural,
+                                                static_cast<std::uint64_t>(grandtotal));
+            platform_.messageBox(substituted(text, {numberText(grandtotal)}));
             return;
         }
     }
     if (grandtotal == 5) {
-        platform_.messageBox(fiveVerdict);
+        platform_.messageBox(translated(fiveVerdict));
     }
 }
 

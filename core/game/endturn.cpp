@@ -1,6 +1,7 @@
 #include "game/board.h"
 #include "game/numbertext.h"
 #include "game/scorecard.h"
+#include "game/translation.h"
 #include "game/zandiro.h"
 
 #include <algorithm>
@@ -39,9 +40,10 @@ void Zandiro::endturn() {
     const std::int64_t grand = std::int64_t{uppertotal} + lowertotal;
     grandtotal = static_cast<std::int16_t>(
         std::min<std::int64_t>(grand, std::numeric_limits<std::int16_t>::max()));
-    control("totu").caption = withNumber("Total: ", uppertotal);
-    control("totl").caption = withNumber("Total: ", lowertotal);
-    control("tott").caption = withNumber("Total: ", grandtotal);
+    const std::string total = translated("Total: ");
+    control("totu").caption = withNumber(total, uppertotal);
+    control("totl").caption = withNumber(total, lowertotal);
+    control("tott").caption = withNumber(total, grandtotal);
     rolls = 0;
     control("press").enabled = true;
     setCategoriesEnabled(false);

@@ -1,6 +1,7 @@
 #include "codewindow/cheat.h"
 #include "form/hittest.h"
 #include "game/scorecard.h"
+#include "game/translation.h"
 #include "game/zandiro.h"
 
 #include <string_view>
@@ -97,11 +98,12 @@ void Zandiro::Form_DblClick() {
 }
 
 void Zandiro::Label1_Click() {
-    platform_.messageBox("Code is: k, ;, /, Shift, Insert, End.");
+    platform_.messageBox(translated("Code is: k, ;, /, Shift, Insert, End."));
 }
 
 void Zandiro::Label2_Click() {
-    platform_.messageBox("Code is: Page Up, Backspace, m, -, F2, a number from 1 to 5.");
+    platform_.messageBox(
+        translated("Code is: Page Up, Backspace, m, -, F2, a number from 1 to 5."));
 }
 
 } // namespace zandiro

@@ -1,3 +1,4 @@
+#include "game/translation.h"
 #include "game/zandiro.h"
 
 namespace zandiro {
@@ -28,7 +29,7 @@ void Zandiro::fullh_Click() {
 void Zandiro::fullhouse() {
     fullhscore = 25;
     Control& c = control("fullh");
-    c.caption = "Full House: 25";
+    c.caption = translated("Full House: 25");
     c.foreground = usedColour;
     endturn();
 }

@@ -1,5 +1,7 @@
 #include "game/layout.h"
 
+#include "game/translation.h"
+
 namespace zandiro {
 namespace {
 
@@ -25,7 +27,7 @@ Control placed(const char* name, int index, ControlKind kind, int left, int top,
 
 Control button(const char* name, const char* caption, int top, bool visible, int tab) {
     Control c = placed(name, -1, ControlKind::PushButton, 280, top, 97, 33);
-    c.caption = caption;
+    c.caption = translated(caption);
     c.font = buttonFont;
     c.visible = visible;
     c.tabIndex = tab;
@@ -45,7 +47,7 @@ struct LabelRow {
 
 Control label(const LabelRow& s) {
     Control c = placed(s.name, s.index, ControlKind::Label, s.left, s.top, s.width, s.height);
-    c.caption = s.caption;
+    c.caption = translated(s.caption);
     c.background = s.background;
     c.font = *s.font;
     c.bordered = true;
@@ -74,9 +76,9 @@ Control revealLabel(const char* name, const char* caption, int left, int top, in
 } // namespace
 
 void buildMainLayout(Form& form) {
-    form.add(button("exitgame", "Exit", 288, false, 15));
-    form.add(button("restart", "Restart", 256, false, 14));
-    form.add(button("press", "Roll", 224, true, 13));
+    form.add(button("exitgame", N_("Exit"), 288, false, 15));
+    form.add(button("restart", N_("Restart"), 256, false, 14));
+    form.add(button("press", N_("Roll"), 224, true, 13));
     form.add(placed("Hold", 1, ControlKind::Image, 272, 40, 57, 33));
     form.add(placed("Rect", 1, ControlKind::RoundedRect, 264, 136, 60, 60));
     Control label2 = revealLabel("Label2", "", 328, 136, 57, 57, 17);
@@ -86,19 +88,19 @@ void buildMainLayout(Form& form) {
     form.add(pipTemplate());
 
     const LabelRow labels[] = {
-        {"totl", -1, "Total: 0", 120, 256, 121, 25, {255, 128, 128}, &cardFont, false, 12},
-        {"tott", -1, "Total: 0", 48, 312, 145, 33, {128, 255, 255}, &grandFont, false, 11},
-        {"totu", -1, "Total:  0", 8, 224, 89, 25, {128, 255, 128}, &cardFont, false, 10},
-        {"chance", -1, "Chance: 0", 120, 224, 125, 23, red, &cardFont, false, 9},
+        {"totl", -1, N_("Total: 0"), 120, 256, 121, 25, {255, 128, 128}, &cardFont, false, 12},
+        {"tott", -1, N_("Total: 0"), 48, 312, 145, 33, {128, 255, 255}, &grandFont, false, 11},
+        {"totu", -1, N_("Total:  0"), 8, 224, 89, 25, {128, 255, 128}, &cardFont, false, 10},
+        {"chance", -1, N_("Chance: 0"), 120, 224, 125, 23, red, &cardFont, false, 9},
         {"fvkind", -1, "Zandiro: 0", 120, 192, 125, 23, red, &cardFont, false, 8},
-        {"upscores", -1, "Upper Scores", 0, 0, 109, 27, {0, 192, 0}, &headingFont, true, 7},
-        {"lwscores", -1, "Lower Scores", 128, 0, 109, 27, {192, 0, 0}, &headingFont, true, 6},
-        {"numbers", 1, "Aces:  0", 8, 32, 88, 23, {0, 255, 0}, &cardFont, false, 5},
-        {"thrkind", -1, "3 of a Kind: 0 ", 120, 32, 125, 23, red, &cardFont, false, 4},
-        {"frkind", -1, "4 of a Kind: 0", 120, 64, 125, 23, red, &cardFont, false, 3},
-        {"sstr", -1, "Small Straight: 0", 112, 128, 141, 23, red, &cardFont, false, 2},
-        {"lstr", -1, "Large Straight: 0", 112, 160, 141, 23, red, &cardFont, false, 1},
-        {"fullh", -1, "Full House: 0", 120, 96, 125, 23, red, &cardFont, false, 0},
+        {"upscores", -1, N_("Upper Scores"), 0, 0, 109, 27, {0, 192, 0}, &headingFont, true, 7},
+        {"lwscores", -1, N_("Lower Scores"), 128, 0, 109, 27, {192, 0, 0}, &headingFont, true, 6},
+        {"numbers", 1, N_("Aces:  0"), 8, 32, 88, 23, {0, 255, 0}, &cardFont, false, 5},
+        {"thrkind", -1, N_("3 of a Kind: 0 "), 120, 32, 125, 23, red, &cardFont, false, 4},
+        {"frkind", -1, N_("4 of a Kind: 0"), 120, 64, 125, 23, red, &cardFont, false, 3},
+        {"sstr", -1, N_("Small Straight: 0"), 112, 128, 141, 23, red, &cardFont, false, 2},
+        {"lstr", -1, N_("Large Straight: 0"), 112, 160, 141, 23, red, &cardFont, false, 1},
+        {"fullh", -1, N_("Full House: 0"), 120, 96, 125, 23, red, &cardFont, false, 0},
     };
     for (const LabelRow& row : labels) {
         form.add(label(row));

@@ -1,4 +1,5 @@
 #include "game/numbertext.h"
+#include "game/translation.h"
 #include "game/zandiro.h"
 
 #include <limits>
@@ -6,11 +7,11 @@
 namespace zandiro {
 
 void Zandiro::thrkind_Click() {
-    ofAKind("thrkind", 3, thrkindscore, "3 of a kind: ");
+    ofAKind("thrkind", 3, thrkindscore, N_("3 of a kind: "));
 }
 
 void Zandiro::frkind_Click() {
-    ofAKind("frkind", 4, frkindscore, "4 of a kind: ");
+    ofAKind("frkind", 4, frkindscore, N_("4 of a kind: "));
 }
 
 // 3 and 4 of a Kind: the sum of all five dice when some face shows at least
@@ -25,7 +26,7 @@ void Zandiro::ofAKind(const char* label, int threshold, std::int32_t& score, con
     ++filled;
     if (qualifies) {
         score = diceSum();
-        c.caption = withNumber(prefix, score);
+        c.caption = withNumber(translated(prefix), score);
     } else {
         score = 0;
     }

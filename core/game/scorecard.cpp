@@ -1,10 +1,11 @@
+#include "game/translation.h"
 #include "game/zandiro.h"
 
 namespace zandiro {
 namespace {
 
-constexpr const char* upperCaptions[] = {"Aces: 0",  "Twos: 0",  "Threes: 0",
-                                         "Fours: 0", "Fives: 0", "Sixes: 0"};
+constexpr const char* upperCaptions[] = {N_("Aces: 0"),  N_("Twos: 0"),  N_("Threes: 0"),
+                                         N_("Fours: 0"), N_("Fives: 0"), N_("Sixes: 0")};
 
 } // namespace
 
@@ -23,7 +24,7 @@ void Zandiro::loadlabels() {
         label.left = 8;
         label.top = 32 * k;
         label.visible = true;
-        label.caption = upperCaptions[k - 1];
+        label.caption = translated(upperCaptions[k - 1]);
         label.background = Rgb{0, 255, 0};
         label.foreground = Rgb{0, 0, 0};
     }

@@ -1,3 +1,4 @@
+#include "game/translation.h"
 #include "game/zandiro.h"
 
 namespace zandiro {
@@ -10,7 +11,7 @@ void Zandiro::sstr_Click() {
     const bool holds =
         present(3) && present(4) &&
         ((present(1) && present(2)) || (present(2) && present(5)) || (present(5) && present(6)));
-    straight("sstr", holds, sstrscore, 30, "Small Straight: 30");
+    straight("sstr", holds, sstrscore, 30, N_("Small Straight: 30"));
 }
 
 void Zandiro::lstr_Click() {
@@ -20,7 +21,7 @@ void Zandiro::lstr_Click() {
     countFaces();
     const bool holds =
         present(2) && present(3) && present(4) && present(5) && (present(1) || present(6));
-    straight("lstr", holds, lstrscore, 40, "Large Straight: 40");
+    straight("lstr", holds, lstrscore, 40, N_("Large Straight: 40"));
 }
 
 // Closes a straight with its fixed points, or with 0 and its caption unchanged.
@@ -30,7 +31,7 @@ void Zandiro::straight(const char* label, bool holds, std::int32_t& score, std::
     ++filled;
     score = holds ? points : 0;
     if (holds) {
-        c.caption = caption;
+        c.caption = translated(caption);
     }
     c.foreground = usedColour;
     endturn();

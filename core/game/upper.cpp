@@ -1,10 +1,12 @@
 #include "game/numbertext.h"
+#include "game/translation.h"
 #include "game/zandiro.h"
 
 namespace zandiro {
 namespace {
 
-constexpr const char* upperPrefixes[] = {"Aces:", "Twos:", "Threes:", "Fours:", "Fives:", "Sixes:"};
+constexpr const char* upperPrefixes[] = {N_("Aces:"),  N_("Twos:"),  N_("Threes:"),
+                                         N_("Fours:"), N_("Fives:"), N_("Sixes:")};
 
 } // namespace
 
@@ -23,7 +25,7 @@ void Zandiro::numbers_Click(std::int16_t Index) {
         dice[i] = 0;
     }
     ++filled;
-    numbers(k).caption = withNumber(upperPrefixes[k - 1], upper[k]);
+    numbers(k).caption = withNumber(translated(upperPrefixes[k - 1]), upper[k]);
     numbers(k).foreground = usedColour;
     endturn();
 }

@@ -20,7 +20,7 @@ fail() {
 }
 
 # The files an install puts under its prefix, for the application id $1 and
-# the program's directory $2.
+# the program's directory $2, with a catalogue for each language of po/LINGUAS.
 expected_files() {
   printf '%s\n' \
     "$2/zandiro" \
@@ -28,6 +28,8 @@ expected_files() {
     "share/applications/$1.desktop" \
     "share/icons/hicolor/scalable/apps/$1.svg" \
     "share/metainfo/$1.metainfo.xml"
+  grep -v '^#' "${BASH_SOURCE[0]%/*}/../../po/LINGUAS" |
+    sed 's|.*|share/locale/&/LC_MESSAGES/zandiro.mo|'
 }
 
 # Fails unless the file list on standard input is the list $1, in any order.
