@@ -96,8 +96,9 @@ def do_action(node, name):
     actions.do_action(names.index(name))
 
 
-class Reader(unittest.TestCase):
-    def test_one_turn_through_the_accessibility_bus(self):
+class ReaderSession:
+    def start_reader(self, environment={}, roll="Roll"):
+        """The program on a private accessibility bus, read through AT-SPI."""
         for need in ("dbus-daemon", BUS_LAUNCHER):
             if shutil.which(need) is None and not os.path.exists(need):
                 skip(f"{need} is missing: install dbus-daemon and at-spi2-core")
@@ -111,7 +112,8 @@ class Reader(unittest.TestCase):
         self.addCleanup(bus.close)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.address
         game = GameProcess(os.environ["ZANDIRO_PROGRAM"], {
-            "DBUS_SESSION_BUS_ADDRESS": bus.address, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+            "DBUS_SESSION_BUS_ADDRESS": bus.address, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            **environment})
         self.addCleanup(game.close)
         Atspi.init()
 
@@ -119,11 +121,16 @@ class Reader(unittest.TestCase):
             desktop = Atspi.get_desktop(0)
             for i in range(desktop.get_child_count()):
                 app = desktop.get_child_at_index(i)
-                if app is not None and find(app, "push button", "Roll") is not None:
+                if app is not None and find(app, "push button", roll) is not None:
                     return app
             return None
         app = game.wait_until(application, "the game on the accessibility bus")
+        return Atspi, game, app
 
+
+class Reader(ReaderSession, unittest.TestCase):
+    def test_one_turn_through_the_accessibility_bus(self):
+        Atspi, game, app = self.start_reader()
         roll = find(app, "push button", "Roll")
         self.assertEqual(roll.get_description(), "")
         self.assertEqual(find(app, "check box", "Die 1:").get_name(), "Die 1: blank")

@@ -19,7 +19,7 @@ ORDER = ["fvkind", *(f"numbers{k}" for k in range(1, 7)), "thrkind", "frkind", "
 MOST_TURNS = 40
 
 
-class WaysOut(unittest.TestCase):
+class PlayByClicks:
     def setUp(self):
         self.game = GameProcess(os.environ["ZANDIRO_PROGRAM"])
         self.addCleanup(self.game.close)
@@ -38,9 +38,8 @@ class WaysOut(unittest.TestCase):
             return "verdict"
         return "turn" if not screen.is_enabled(self.game.picture(), "chance") else None
 
-    def play_to_game_over(self):
-        """Rolls and scores the first open category until the verdict shows,
-        then closes the verdict."""
+    def play_to_verdict(self):
+        """Rolls and scores the first open category until the verdict shows."""
         for _ in range(MOST_TURNS):
             picture = self.roll()
             target = next(name for name in ORDER if screen.is_open(picture, name))
@@ -50,7 +49,10 @@ class WaysOut(unittest.TestCase):
                 break
         else:
             self.fail(f"no verdict after {MOST_TURNS} turns")
-        verdict = self.game.wait_for_window(VERDICT_TITLE)
+        return self.game.wait_for_window(VERDICT_TITLE)
+
+    def play_to_game_over(self):
+        verdict = self.play_to_verdict()
         self.game.wait_for_focus(verdict)
         self.game.key("Return")
         self.game.wait_for_shown(["Zandiro!"])
@@ -72,6 +74,8 @@ class WaysOut(unittest.TestCase):
         self.assertEqual(status, 0, self.game.output())
         self.assertEqual(self.game.windows_left(), [])
 
+
+class WaysOut(PlayByClicks, unittest.TestCase):
     def test_close_box_during_a_game(self):
         self.roll()
         self.game.click(294, 38)  # holds die 1
