@@ -44,27 +44,27 @@ void print(std::FILE* stream, const QString& text) {
 }
 
 // A text of the command line in the player's language.
-QString text(const char* english) {
+QString translatedText(const char* english) {
     return QString::fromUtf8(translated(english));
 }
 
 void reportError(const QString& arguments0, const QString& error) {
     const QString name = arguments0.section(QLatin1Char('/'), -1);
     // TRANSLATORS: follows a mistake on the command line; %1 is the program's name.
-    const QString hint = text("Try '%1 --help' for the options.").arg(name);
+    const QString hint = translatedText("Try '%1 --help' for the options.").arg(name);
     print(stderr, QStringLiteral("%1: %2 %3\n").arg(name, error, hint));
 }
 
 // The player's options, and Qt's, hidden from the help.
 void addOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        text("A dice game: roll five dice up to three times a turn and fill a scorecard."));
+    parser.setApplicationDescription(translatedText(
+        "A dice game: roll five dice up to three times a turn and fill a scorecard."));
     // Qt's options are single words after one dash: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
-                      text("Displays help on commandline options.")});
-    parser.addOption(
-        {{QStringLiteral("v"), QStringLiteral("version")}, text("Displays version information.")});
+                      translatedText("Displays help on commandline options.")});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                      translatedText("Displays version information.")});
     for (const char* name : qtOptionsWithValue) {
         addHidden(parser, name, true);
     }
@@ -75,10 +75,10 @@ void addOptions(QCommandLineParser& parser) {
 
 QString versionText() {
     return QStringLiteral("Zandiro %1\n").arg(QCoreApplication::applicationVersion()) +
-           text("Copyright (C) 2026 The Zandiro developers\n"
-                "License MIT: <https://opensource.org/licenses/MIT>\n"
-                "This is free software: you are free to change and redistribute it.\n"
-                "There is NO WARRANTY, to the extent permitted by law.\n");
+           translatedText("Copyright (C) 2026 The Zandiro developers\n"
+                          "License MIT: <https://opensource.org/licenses/MIT>\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 // Qt's usage line names the program as QCoreApplication's arguments do, so
@@ -88,7 +88,7 @@ void printHelp(const QCommandLineParser& parser, int& argc, char** argv) {
     const QCoreApplication app(argc, argv);
     translateQtTexts();
     print(stdout, parser.helpText() + QLatin1Char('\n') +
-                      text("Zandiro home page: <%1>\nReport bugs to: <%1/issues>\n")
+                      translatedText("Zandiro home page: <%1>\nReport bugs to: <%1/issues>\n")
                           .arg(QStringLiteral(ZANDIRO_HOMEPAGE)));
 }
 
@@ -96,9 +96,9 @@ void printHelp(const QCommandLineParser& parser, int& argc, char** argv) {
 // ends here, none when it goes on to open its windows.
 std::optional<int> answer(const QCommandLineParser& parser, int& argc, char** argv) {
     if (!parser.positionalArguments().isEmpty()) {
-        reportError(
-            QString::fromLocal8Bit(argv[0]),
-            text("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+        reportError(QString::fromLocal8Bit(argv[0]),
+                    translatedText("Unexpected argument '%1'.")
+                        .arg(parser.positionalArguments().constFirst()));
         return 1;
     }
     if (parser.isSet(QStringLiteral("version"))) {
