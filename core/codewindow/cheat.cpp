@@ -45,10 +45,10 @@ std::optional<std::int32_t> nextStep(std::int32_t progress, std::int16_t key) {
 
 // The window's title: how many keys of the code in progress are typed.
 std::string progressTitle(const std::string& number, std::int32_t done) {
-    // TRANSLATORS: the code window's title; %s is the number of keys typed, 0 to 5.
-    return substituted(translatedPlural("%s steps are done.", "%s steps are done.",
-                                        static_cast<std::uint64_t>(done)),
-                       {number});
+    // TRANSLATORS: the code window's title; %1 is the number of keys typed, 0 to 5.
+    return fill(translatedPlural("%1 steps are done.", "%1 steps are done.",
+                                 static_cast<std::uint64_t>(done)),
+                {number});
 }
 
 Control codeLabel() {

@@ -2,51 +2,44 @@
 
 #include "game/board.h"
 #include "game/scorecard.h"
+#include "game/translation.h"
 
-#include <initializer_list>
 #include <sstream>
 
 namespace zandiro {
 namespace {
 
-// The phrases a screen reader speaks, whole, with %1 and %2 where a value goes.
-constexpr const char* dieNamePhrase = "Die %1: %2";
-constexpr const char* blankFace = "blank";
+// The phrases a screen reader speaks, whole, with %1 and %2 where a value goes,
+// in the player's language where they are used.
+// TRANSLATORS: a die's name, its number and its face (or the word for a blank die).
+constexpr const char* dieNamePhrase = N_("Die %1: %2");
+// TRANSLATORS: what a screen reader says for a die that shows no face yet.
+constexpr const char* blankFace = N_("blank");
 constexpr const char* listSeparator = ", ";
-constexpr const char* rolledPhrase = "Rolled %1";
-constexpr const char* rolledWithRollsLeftPhrase = "Rolled %1, %2";
-constexpr const char* noRollsLeft = "no rolls left";
-constexpr const char* oneRollLeft = "1 roll left";
-constexpr const char* rollsLeftPhrase = "%1 rolls left";
-constexpr const char* used = "used";
-constexpr const char* heldPhrase = "Die %1: %2, held";
-constexpr const char* releasedPhrase = "Die %1: %2, released";
-constexpr const char* scoredPhrase = "%1, total %2";
-
-// The phrase with %1, %2, ... replaced by the values in order.
-std::string fill(const char* phrase, std::initializer_list<std::string> values) {
-    std::string text = phrase;
-    int n = 1;
-    for (const std::string& value : values) {
-        const std::string mark = "%" + std::to_string(n++);
-        const std::size_t at = text.find(mark);
-        if (at != std::string::npos) {
-            text.replace(at, mark.size(), value);
-        }
-    }
-    return text;
-}
+// TRANSLATORS: the five faces just rolled, then the rolls left.
+constexpr const char* rolledPhrase = N_("Rolled %1");
+constexpr const char* rolledWithRollsLeftPhrase = N_("Rolled %1, %2");
+constexpr const char* noRollsLeft = N_("no rolls left");
+// TRANSLATORS: a category already scored.
+constexpr const char* used = N_("used");
+// TRANSLATORS: a die held or released by its digit key: its number and its face.
+constexpr const char* heldPhrase = N_("Die %1: %2, held");
+constexpr const char* releasedPhrase = N_("Die %1: %2, released");
+// TRANSLATORS: after a score: the category's caption, then the grand total.
+constexpr const char* scoredPhrase = N_("%1, total %2");
 
 std::string faceText(const Zandiro& z, int d) {
     const int face = shownFace(z, d);
-    return face == 0 ? blankFace : std::to_string(face);
+    return face == 0 ? translated(blankFace) : std::to_string(face);
 }
 
 std::string rollsLeft(int left) {
     if (left <= 0) {
-        return noRollsLeft;
+        return translated(noRollsLeft);
     }
-    return left == 1 ? oneRollLeft : fill(rollsLeftPhrase, {std::to_string(left)});
+    // English says "1 roll left" as it always has; other languages count as they do.
+    const auto count = static_cast<std::uint64_t>(left);
+    return fill(translatedPlural("%1 roll left", "%1 rolls left", count), {std::to_string(left)});
 }
 
 // A caption as it is spoken: words separated by single blanks.
@@ -61,7 +54,7 @@ std::string evenBlanks(const std::string& caption) {
 }
 
 std::string holdText(const Zandiro& z, int d) {
-    return fill(dieChecked(z, d) ? heldPhrase : releasedPhrase,
+    return fill(translated(dieChecked(z, d) ? heldPhrase : releasedPhrase),
                 {std::to_string(d), faceText(z, d)});
 }
 
@@ -72,8 +65,8 @@ std::string scoreText(const Zandiro& z, int category) {
         return "";
     }
     const ControlRef ref = categoryControl(category);
-    return fill(scoredPhrase, {evenBlanks(z.form.get(ref.name, ref.index).caption),
-                               std::to_string(z.grandtotal)});
+    return fill(translated(scoredPhrase), {evenBlanks(z.form.get(ref.name, ref.index).caption),
+                                           std::to_string(z.grandtotal)});
 }
 
 } // namespace
@@ -87,7 +80,7 @@ int shownFace(const Zandiro& z, int d) {
 }
 
 std::string dieName(const Zandiro& z, int d) {
-    return fill(dieNamePhrase, {std::to_string(d), faceText(z, d)});
+    return fill(translated(dieNamePhrase), {std::to_string(d), faceText(z, d)});
 }
 
 bool dieChecked(const Zandiro& z, int d) {
@@ -96,7 +89,7 @@ bool dieChecked(const Zandiro& z, int d) {
 
 std::string categoryDescription(const Zandiro& z, int category) {
     const ControlRef ref = categoryControl(category);
-    return z.isUsed(ref.name, ref.index) ? used : "";
+    return z.isUsed(ref.name, ref.index) ? translated(used) : "";
 }
 
 std::string rollDescription(const Zandiro& z, const Module1& rules) {
@@ -108,9 +101,10 @@ std::string rollDescription(const Zandiro& z, const Module1& rules) {
         faces += (d > 1 ? listSeparator : "") + faceText(z, d);
     }
     if (rules.unlimitedrolls != 0) {
-        return fill(rolledPhrase, {faces});
+        return fill(translated(rolledPhrase), {faces});
     }
-    return fill(rolledWithRollsLeftPhrase, {faces, rollsLeft(rules.rollsperturn - z.rolls)});
+    return fill(translated(rolledWithRollsLeftPhrase),
+                {faces, rollsLeft(rules.rollsperturn - z.rolls)});
 }
 
 std::string announcementText(const Zandiro& z, const Module1& rules, const Announcement& said) {

@@ -12,16 +12,14 @@ const char* translatedPlural(const char* singular, const char* plural, std::uint
     return dngettext(ZANDIRO_TEXT_DOMAIN, singular, plural, static_cast<unsigned long>(count));
 }
 
-std::string substituted(const char* pattern, std::initializer_list<std::string> values) {
-    std::string text = pattern;
-    std::size_t from = 0;
+std::string fill(const char* phrase, std::initializer_list<std::string> values) {
+    std::string text = phrase;
+    int n = 1;
     for (const std::string& value : values) {
-        const std::size_t at = text.find("%s", from);
-        if (at == std::string::npos) {
-            break;
+        const std::string mark = "%" + std::to_string(n++);
+        if (const std::size_t at = text.find(mark); at != std::string::npos) {
+            text.replace(at, mark.size(), value);
         }
-        text.replace(at, 2, value);
-        from = at + value.size();
     }
     return text;
 }

@@ -24,7 +24,8 @@ const char* translated(const char* english);
 // The form of the player's language for a text that holds `count`.
 const char* translatedPlural(const char* singular, const char* plural, std::uint64_t count);
 
-// A translated text with each "%s" in turn replaced by the next of `values`.
-std::string substituted(const char* pattern, std::initializer_list<std::string> values);
+// A translated text with %1, %2, ... replaced by the values in order; a
+// translation may put them in another order.
+std::string fill(const char* phrase, std::initializer_list<std::string> values);
 
 } // namespace zandiro
