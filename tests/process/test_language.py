@@ -27,7 +27,8 @@ class Language(ReaderSession, PlayByClicks, unittest.TestCase):
         self.assertLessEqual({("label", _("Upper Scores")), ("push button", _("Aces: 0")),
                               ("check box", die)}, shown(app))
         self.play_to_verdict()
-        verdicts = [re.escape(text).replace("%1", r" \d+") for text in catalogue._catalog.values()]
+        verdicts = [re.escape(text).replace("%1", r"\d+") for text in catalogue._catalog.values()
+                    if "%1" in text]
         after = shown(app)
         self.assertIn(("push button", ok), after)
         self.assertTrue(any(re.fullmatch(v, name) for _, name in after for v in verdicts), after)
