@@ -38,7 +38,11 @@ class PrivateSessionBus:
             ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
         self.address = self._daemon.stdout.readline().decode().strip()
-        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.address)
+        # The launcher's socket goes in its runtime folder: a folder of its
+        # own, so that tests run side by side get buses of their own.
+        self._runtime = tempfile.TemporaryDirectory()
+        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.address,
+                   XDG_RUNTIME_DIR=self._runtime.name)
         self._launcher = subprocess.Popen([BUS_LAUNCHER], env=env, stdout=subprocess.DEVNULL,
                                           stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
 
@@ -48,6 +52,7 @@ class PrivateSessionBus:
                 process.terminate()
                 process.wait(5)
         self._daemon.stdout.close()
+        self._runtime.cleanup()
 
 
 class Keys(unittest.TestCase):
