@@ -1,6 +1,7 @@
 #include "shell/controlwidgets.h"
 
 #include "form/contrast.h"
+#include "form/fontfaces.h"
 #include "shell/focusring.h"
 #include "shell/fontmap.h"
 #include "shell/roundedbox.h"
