@@ -33,20 +33,6 @@ Rgb rgbOf(const QColor& colour) {
             static_cast<std::uint8_t>(colour.blue())};
 }
 
-// A caption in the game's own colour keeps it. One in the palette's text
-// colour keeps that where it can be read on the label's fixed background (a
-// dark desktop's white is not, on the pastel scorecard) and is otherwise drawn
-// in black or white. `behind` is what shows through a transparent label.
-QColor captionColour(const QPalette& base, const Control& c, const QColor& behind) {
-    if (c.foreground) {
-        return qtColour(*c.foreground);
-    }
-    const Rgb background = c.background && !c.transparent ? *c.background : rgbOf(behind);
-    const double least =
-        c.font ? readableContrast(c.font->points, drawsBold(*c.font)) : readableContrast(0, false);
-    return qtColour(readableText(rgbOf(base.color(QPalette::WindowText)), background, least));
-}
-
 // Text colours go into the active and inactive groups only, so that a disabled
 // label keeps the toolkit's greyed look; the background shows in every state.
 QPalette labelPalette(const QPalette& base, const Control& c, const QColor& behind) {
@@ -54,7 +40,9 @@ QPalette labelPalette(const QPalette& base, const Control& c, const QColor& behi
     if (c.background) {
         palette.setColor(QPalette::Window, qtColour(*c.background));
     }
-    const QColor text = captionColour(base, c, behind);
+    // `behind` is what shows through a transparent label.
+    const QColor text =
+        qtColour(captionColour(c, rgbOf(base.color(QPalette::WindowText)), rgbOf(behind)));
     palette.setColor(QPalette::Active, QPalette::WindowText, text);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
     return palette;

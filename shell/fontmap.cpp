@@ -1,42 +1,38 @@
 #include "shell/fontmap.h"
 
+#include "form/fontfaces.h"
+
 #include <QFontDatabase>
 #include <QStringList>
-#include <cmath>
 
 namespace zandiro {
-namespace {
-
-bool installed(const QString& family) {
-    return QFontDatabase::hasFamily(family);
-}
-
-} // namespace
 
 QFont qtFont(const Font& font) {
-    QFont result;
-    const QString face = QString::fromStdString(font.face);
-    int weight = font.weight;
-    if (face == QLatin1String("Times New Roman")) {
-        result.setFamilies({face, QStringLiteral("Liberation Serif"), QStringLiteral("serif")});
-    } else if (face == QLatin1String("Impact") && !installed(face)) {
-        // Impact is a heavy face at its regular weight; its stand-ins need bold.
-        result.setFamilies({QStringLiteral("Liberation Sans Narrow"),
-                            QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("sans-serif")});
-        weight = 700;
-    } else {
-        result.setFamilies({face});
+    const FontFaces faces = fontFaces(font);
+    QStringList families;
+    for (const std::string& family : faces.families) {
+        families.append(QString::fromStdString(family));
     }
-    result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    int weight = faces.weight;
+    // Qt draws a whole list at one weight. Where the stand-ins want another
+    // weight than the font's own face, it asks for the face alone where it is
+    // installed, else for the stand-ins alone.
+    if (faces.standInWeight != faces.weight) {
+        if (QFontDatabase::hasFamily(families.front())) {
+            families = QStringList{families.front()};
+        } else {
+            families.removeFirst();
+            weight = faces.standInWeight;
+        }
+    }
+    QFont result;
+    result.setFamilies(families);
+    result.setPixelSize(pixelSize(font));
     result.setWeight(static_cast<QFont::Weight>(weight));
     result.setItalic(false);
     result.setUnderline(false);
     result.setStrikeOut(false);
     return result;
-}
-
-bool drawsBold(const Font& font) {
-    return font.weight >= 700 || font.face == "Impact";
 }
 
 } // namespace zandiro

@@ -6,14 +6,8 @@
 
 namespace zandiro {
 
-// The Qt font for a layout font. Sizes in points are turned into pixels at 96
-// dots per inch, the scale the layout was drawn at. Where a face is missing,
-// Debian's look-alikes stand in: Liberation Serif for Times New Roman and a
-// bold narrow sans for Impact, so headings still fit their boxes.
+// The Qt font for a layout font: its faces and pixel size as the core gives
+// them (form/fontfaces.h), drawn where a face is missing in its stand-ins.
 QFont qtFont(const Font& font);
-
-// Whether the font's letters are drawn bold: Impact is heavy at its regular
-// weight, and its stand-ins are bold.
-bool drawsBold(const Font& font);
 
 } // namespace zandiro

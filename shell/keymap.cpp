@@ -11,11 +11,9 @@ struct KeyCode {
 };
 
 // Keys whose code does not follow from a range of letters, digits or F-keys.
-// Shifted symbols stand with the key that types them.
 constexpr KeyCode namedKeys[] = {
     {Qt::Key_Backspace, vk::back},
     {Qt::Key_Tab, vk::tab},
-    {Qt::Key_Backtab, vk::tab},
     {Qt::Key_Return, vk::enter},
     {Qt::Key_Enter, vk::enter},
     {Qt::Key_Shift, vk::shift},
@@ -41,37 +39,32 @@ constexpr KeyCode namedKeys[] = {
     {Qt::Key_Meta, vk::leftWindows},
     {Qt::Key_Menu, vk::apps},
     {Qt::Key_Semicolon, vk::oem1},
-    {Qt::Key_Colon, vk::oem1},
     {Qt::Key_Equal, vk::oemPlus},
-    {Qt::Key_Plus, vk::oemPlus},
     {Qt::Key_Comma, vk::oemComma},
-    {Qt::Key_Less, vk::oemComma},
     {Qt::Key_Minus, vk::oemMinus},
-    {Qt::Key_Underscore, vk::oemMinus},
     {Qt::Key_Period, vk::oemPeriod},
-    {Qt::Key_Greater, vk::oemPeriod},
     {Qt::Key_Slash, vk::oem2},
-    {Qt::Key_Question, vk::oem2},
     {Qt::Key_QuoteLeft, vk::oem3},
-    {Qt::Key_AsciiTilde, vk::oem3},
     {Qt::Key_BracketLeft, vk::oem4},
-    {Qt::Key_BraceLeft, vk::oem4},
     {Qt::Key_Backslash, vk::oem5},
-    {Qt::Key_Bar, vk::oem5},
     {Qt::Key_BracketRight, vk::oem6},
-    {Qt::Key_BraceRight, vk::oem6},
     {Qt::Key_Apostrophe, vk::oem7},
-    {Qt::Key_QuoteDbl, vk::oem7},
-    {Qt::Key_Exclam, vk::digit0 + 1},
-    {Qt::Key_At, vk::digit0 + 2},
-    {Qt::Key_NumberSign, vk::digit0 + 3},
-    {Qt::Key_Dollar, vk::digit0 + 4},
-    {Qt::Key_Percent, vk::digit0 + 5},
-    {Qt::Key_AsciiCircum, vk::digit0 + 6},
-    {Qt::Key_Ampersand, vk::digit0 + 7},
-    {Qt::Key_Asterisk, vk::digit0 + 8},
-    {Qt::Key_ParenLeft, vk::digit0 + 9},
-    {Qt::Key_ParenRight, vk::digit0},
+};
+
+// What Shift makes of a key, with the code of the key that types it, as on a
+// US keyboard: Shift+Tab arrives as Backtab, Shift+; as a colon.
+constexpr KeyCode shiftedKeys[] = {
+    {Qt::Key_Backtab, vk::tab},           {Qt::Key_Colon, vk::oem1},
+    {Qt::Key_Plus, vk::oemPlus},          {Qt::Key_Less, vk::oemComma},
+    {Qt::Key_Underscore, vk::oemMinus},   {Qt::Key_Greater, vk::oemPeriod},
+    {Qt::Key_Question, vk::oem2},         {Qt::Key_AsciiTilde, vk::oem3},
+    {Qt::Key_BraceLeft, vk::oem4},        {Qt::Key_Bar, vk::oem5},
+    {Qt::Key_BraceRight, vk::oem6},       {Qt::Key_QuoteDbl, vk::oem7},
+    {Qt::Key_Exclam, vk::digit0 + 1},     {Qt::Key_At, vk::digit0 + 2},
+    {Qt::Key_NumberSign, vk::digit0 + 3}, {Qt::Key_Dollar, vk::digit0 + 4},
+    {Qt::Key_Percent, vk::digit0 + 5},    {Qt::Key_AsciiCircum, vk::digit0 + 6},
+    {Qt::Key_Ampersand, vk::digit0 + 7},  {Qt::Key_Asterisk, vk::digit0 + 8},
+    {Qt::Key_ParenLeft, vk::digit0 + 9},  {Qt::Key_ParenRight, vk::digit0},
 };
 
 // The keypad's own keys; with Num Lock off its digits arrive as the
@@ -112,7 +105,17 @@ std::int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
             return code;
         }
     }
-    return lookUp(std::begin(namedKeys), std::end(namedKeys), qtKey);
+    if (const std::int16_t code = lookUp(std::begin(namedKeys), std::end(namedKeys), qtKey)) {
+        return code;
+    }
+    return lookUp(std::begin(shiftedKeys), std::end(shiftedKeys), qtKey);
+}
+
+KeyModifiers keyModifiers(int qtKey, Qt::KeyboardModifiers modifiers) {
+    const bool shifted = lookUp(std::begin(shiftedKeys), std::end(shiftedKeys), qtKey) != 0;
+    return {shifted, modifiers.testFlag(Qt::ControlModifier),
+            (modifiers & (Qt::AltModifier | Qt::GroupSwitchModifier)) != Qt::NoModifier,
+            modifiers.testFlag(Qt::MetaModifier)};
 }
 
 } // namespace zandiro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/gamekeys.h"
+
 #include <QKeyEvent>
 #include <cstdint>
 
@@ -13,6 +15,18 @@ std::int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 
 inline std::int16_t virtualKeyCode(const QKeyEvent& event) {
     return virtualKeyCode(event.key(), event.modifiers());
+}
+
+// The modifiers of a Qt key press as the game reads them. Qt reports the key
+// Shift made, so Shift counts where that key is a shifted symbol (Shift+Tab's
+// Backtab, Shift+1's exclamation mark), whether or not the modifier is set: a
+// layout that types its digits with Shift, as AZERTY does, reports the digit.
+// Mode_switch (AltGr on some X11 keyboards) counts as Alt: it makes
+// characters, not game keys.
+KeyModifiers keyModifiers(int qtKey, Qt::KeyboardModifiers modifiers);
+
+inline KeyModifiers keyModifiers(const QKeyEvent& event) {
+    return keyModifiers(event.key(), event.modifiers());
 }
 
 } // namespace zandiro

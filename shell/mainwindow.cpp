@@ -1,11 +1,12 @@
 #include "shell/mainwindow.h"
 
 #include "game/board.h"
+#include "game/gamekeys.h"
 #include "game/layout.h"
 #include "game/speech.h"
 #include "shell/announcer.h"
 #include "shell/controlwidgets.h"
-#include "shell/mainkeys.h"
+#include "shell/keymap.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -174,7 +175,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::keyPress(QKeyEvent* event) {
-    const std::optional<MainKey> key = mainKey(*event);
+    const std::optional<MainKey> key = mainKey(virtualKeyCode(*event), keyModifiers(*event));
     const bool repeat = repeats_.isRepeat(event->key(), event->timestamp(), event->isAutoRepeat());
     if (!key) {
         return false;

@@ -4,7 +4,7 @@
 
 namespace zandiro::vk {
 
-// Windows virtual-key codes of the keys the code window knows.
+// Windows virtual-key codes of the keys the game knows.
 inline constexpr std::int16_t back = 0x08;
 inline constexpr std::int16_t tab = 0x09;
 inline constexpr std::int16_t enter = 0x0D;
@@ -31,6 +31,7 @@ inline constexpr std::int16_t letterA = 0x41; // letters A to Z are 0x41 to 0x5A
 inline constexpr std::int16_t letterK = 0x4B;
 inline constexpr std::int16_t letterM = 0x4D;
 inline constexpr std::int16_t letterQ = 0x51;
+inline constexpr std::int16_t letterR = 0x52;
 inline constexpr std::int16_t leftWindows = 0x5B;
 inline constexpr std::int16_t apps = 0x5D;    // the menu key
 inline constexpr std::int16_t numpad0 = 0x60; // keypad digits 0 to 9 are 0x60 to 0x69

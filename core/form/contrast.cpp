@@ -1,5 +1,7 @@
 #include "form/contrast.h"
 
+#include "form/fontfaces.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -37,6 +39,18 @@ Rgb readableText(Rgb preferred, Rgb background, double least) {
         return preferred;
     }
     return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+// The game's own colours (black, blue) stay; a desktop's text colour gives way
+// where it cannot be read, as a dark desktop's white on the pastel scorecard.
+Rgb captionColour(const Control& c, Rgb paletteText, Rgb behind) {
+    if (c.foreground) {
+        return *c.foreground;
+    }
+    const Rgb background = c.background && !c.transparent ? *c.background : behind;
+    const double least =
+        c.font ? readableContrast(c.font->points, drawsBold(*c.font)) : readableContrast(0, false);
+    return readableText(paletteText, background, least);
 }
 
 } // namespace zandiro

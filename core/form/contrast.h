@@ -17,4 +17,9 @@ double readableContrast(double points, bool bold);
 // otherwise black or white, whichever contrasts more.
 Rgb readableText(Rgb preferred, Rgb background, double least);
 
+// The colour a label's caption is drawn in: its own text colour if it has one; otherwise the
+// palette's text colour where it is readable on the label's background (or, for a transparent
+// label, on what shows through it), else black or white, whichever contrasts more.
+Rgb captionColour(const Control& c, Rgb paletteText, Rgb behind);
+
 } // namespace zandiro

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,34 @@ TEST(KeyMap, UnknownKeysGiveNoKeyOfACodeNorQNorADigit) {
         const std::int16_t code = mapped(press);
         EXPECT_EQ(std::count(meaningful.begin(), meaningful.end(), code), 0)
             << press.what << " gave " << code;
+    }
+}
+
+// Qt reports the key Shift made: Shift+Tab is Backtab, with the modifier or
+// without, and a digit with Shift held is a digit where the layout types
+// digits with Shift (AZERTY), a symbol where it types them without.
+TEST(KeyMap, TheMainWindowHearsShiftWhereItMadeTheKey) {
+    const struct {
+        std::string what;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<GameKey> game;
+        int die;
+    } cases[] = {
+        {"Backtab", Qt::Key_Backtab, none, GameKey::BackTab, 0},
+        {"Shift+Tab", Qt::Key_Backtab, shift, GameKey::BackTab, 0},
+        {"US Shift+1", Qt::Key_Exclam, shift, std::nullopt, 0},
+        {"AZERTY !", Qt::Key_Exclam, none, std::nullopt, 0},
+        {"AZERTY Shift+1", Qt::Key_1, shift, GameKey::Die, 1},
+        {"Shift+keypad 5", Qt::Key_5, shift | keypad, GameKey::Die, 5},
+        {"Ctrl+Shift+Q", Qt::Key_Q, Qt::ControlModifier | shift, GameKey::Quit, 0},
+        {"Mode_switch+R", Qt::Key_R, Qt::GroupSwitchModifier, std::nullopt, 0},
+    };
+    for (const auto& c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers);
+        const std::optional<MainKey> key = mainKey(virtualKeyCode(event), keyModifiers(event));
+        EXPECT_EQ(key ? std::optional(key->key) : std::nullopt, c.game) << c.what;
+        EXPECT_EQ(key ? key->die : 0, c.die) << c.what;
     }
 }
 
