@@ -26,22 +26,15 @@ export async function serve(folder) {
   const server = createServer(async (request, response) => {
     const { pathname } = new URL(request.url, 'http://127.0.0.1');
     requests.push(pathname);
-    let file;
-    try {
-      file = path.join(root, decodeURIComponent(pathname));
-    } catch {
-      file = root; // not a valid path: answered 404 below
-    }
-    if (pathname.endsWith('/')) file = path.join(file, 'index.html');
+    // URL has already taken out any "..": the file lies inside the folder.
+    const file = path.join(root, pathname.endsWith('/') ? `${pathname}index.html` : pathname);
     const type = types[path.extname(file)];
     try {
-      if (!type || !file.startsWith(root + path.sep)) throw new Error('not served');
+      if (!type) throw new Error('not a file of the site');
       const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
-      response.end(body);
+      response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' }).end(body);
     } catch {
-      response.writeHead(404, { 'Content-Type': 'text/plain' });
-      response.end('not found\n');
+      response.writeHead(404).end();
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
