@@ -152,6 +152,7 @@ function drawMainWindow(view) {
   root.setProperty('--width', `${window.width}px`);
   root.setProperty('--height', `${window.height}px`);
   mainWindow.hidden = !window.visible;
+  $('frame').hidden = !window.visible;
   document.title = window.title;
   setAttribute(mainWindow, 'aria-label', window.title);
   setAttribute(mainWindow, 'aria-activedescendant', view.focus);
