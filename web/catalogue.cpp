@@ -29,8 +29,8 @@ unsigned char* catalogueBuffer(std::size_t size) {
 }
 
 void useCatalogue(const std::string& language) {
-    cataloguePath() = std::string(localeDir) + "/" + language + "/LC_MESSAGES/" +
-                      ZANDIRO_TEXT_DOMAIN + ".mo";
+    cataloguePath() =
+        std::string(localeDir) + "/" + language + "/LC_MESSAGES/" + ZANDIRO_TEXT_DOMAIN + ".mo";
     std::setlocale(LC_MESSAGES, language.c_str());
     bindtextdomain(ZANDIRO_TEXT_DOMAIN, localeDir);
 }

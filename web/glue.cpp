@@ -79,12 +79,16 @@ bool mainWindowKey(std::int16_t virtualKey, int modifiers, bool repeat) {
     return true;
 }
 
+bool pushButtonAt(const Form& form, double x, double y) {
+    const ControlId target = controlAt(form, x, y);
+    return target != noControl && form.at(target).kind == ControlKind::PushButton;
+}
+
 // A press on a push button gives it the focus, as it does on the desktop.
 void focusPressedButton(Program& program, double x, double y) {
     const Form& form = program.zandiro.form;
-    const ControlId target = controlAt(form, x, y);
-    if (target != noControl && form.at(target).kind == ControlKind::PushButton) {
-        program.keyboard.focusOn(placeOf(form.at(target)));
+    if (pushButtonAt(form, x, y)) {
+        program.keyboard.focusOn(placeOf(form.at(controlAt(form, x, y))));
     }
 }
 
@@ -150,7 +154,17 @@ EMSCRIPTEN_KEEPALIVE void zw_pointer(int what, double x, double y, int button) {
         break;
     }
     default:
-        deliver([&] { z.dblClick(x, y); });
+        // A push button takes the second press of a double-click as a press
+        // of its own, as a desktop's buttons do; anywhere else it is the
+        // window's double-click.
+        deliver([&] {
+            if (pushButtonAt(z.form, x, y)) {
+                focusPressedButton(program, x, y);
+                z.mouseDown(x, y);
+            } else {
+                z.dblClick(x, y);
+            }
+        });
         break;
     }
 }

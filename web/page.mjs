@@ -19,6 +19,9 @@ const game = {
   view: () => JSON.parse(core.ccall('zw_view', 'string', [], [])),
 };
 
+// The game as the page reads it, for tests and tools; it changes nothing.
+window.zandiroView = game.view;
+
 const $ = (id) => document.getElementById(id);
 const mainWindow = $('zandiro');
 const codeWindow = $('code');

@@ -96,6 +96,8 @@ void writePlace(JsonWriter& json, const Program& program, const Control& c, Focu
 }
 
 void writeControl(JsonWriter& json, const Control& c, int z, Rgb paletteText, Rgb behind) {
+    json.field("control", c.name);
+    json.field("index", c.index);
     json.field("kind", kindName(c.kind));
     json.field("caption", c.caption);
     json.field("left", c.left);
@@ -202,7 +204,8 @@ FocusPlace placeFromId(std::string_view id) {
         }
         const std::string_view digits = id.substr(entry.prefix.size());
         int number = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number);
         if (error == std::errc() && end == digits.data() + digits.size() && !digits.empty()) {
             return {entry.kind, number};
         }

@@ -19,14 +19,15 @@ const flags = [
 if (process.getuid?.() === 0) flags.push('--no-sandbox');
 
 // Serves the site, starts chromium and loads `pathname` of the site (its index
-// by default). Resolves to {page, browser, server, errors, close()}: errors
+// by default) in a browser context with `options` (viewport, touch, locale,
+// colour scheme). Resolves to {page, browser, server, errors, close()}: errors
 // gathers the page's uncaught exceptions and console errors as text.
-export async function openSite(pathname = '') {
+export async function openSite(pathname = '', options = {}) {
   const folder = process.env.ZANDIRO_SITE;
   if (!folder) throw new Error('ZANDIRO_SITE must name the built site folder');
   const server = await serve(folder);
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: flags });
-  const page = await browser.newPage();
+  const page = await (await browser.newContext(options)).newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(String(error)));
   page.on('console', (message) => {

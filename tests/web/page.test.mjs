@@ -1,0 +1,144 @@
+// What only the page can get wrong: where it draws the controls, the code
+// window and its close box, the reveal box, Exit, the player's language, a
+// dark scheme, and what it keeps and fetches.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
+import { click, openGame, screenPoint, view } from './game.mjs';
+
+async function withGame(options, body) {
+  const site = await openGame(options);
+  try {
+    await body(site.page, site);
+    assert.deepEqual(site.errors, []);
+  } finally {
+    await site.close();
+  }
+}
+
+const box = (element) => element.evaluate((e) => {
+  const outer = e.closest('.window').getBoundingClientRect();
+  const inner = e.getBoundingClientRect();
+  return [inner.left - outer.left, inner.top - outer.top, inner.width, inner.height];
+});
+
+test('the controls stand at the window\'s pixels, in the game\'s colours', { timeout: 60000 }, () =>
+  withGame({}, async (page) => {
+    const window = await page.locator('#zandiro').boundingBox();
+    assert.deepEqual([window.width, window.height], [396, 355]);
+    const fixed = { 'button-1': [280, 224, 97, 33], 'die-1': [264, 8, 60, 60],
+                    'category-1': [8, 32, 88, 23], 'category-10': [112, 128, 141, 23] };
+    for (const [place, expected] of Object.entries(fixed)) {
+      assert.deepEqual(await box(page.locator(`#${place}`)), expected, place);
+    }
+    const controls = (await view(page)).main.controls;
+    const elements = await page.locator('#zandiro > *').all();
+    for (const c of controls.filter((x) => x.visible)) {
+      const drawn = await box(elements[c.id]);
+      const expected = [c.left, c.top, c.width, c.height];
+      assert.deepEqual(c.autosize ? drawn.slice(0, 2) : drawn, c.autosize ? expected.slice(0, 2) : expected,
+                       `${c.control} ${c.index}`);
+      const style = await elements[c.id].evaluate((e) => getComputedStyle(e).backgroundColor);
+      if (c.background) assert.equal(style, rgb(c.background), `${c.control} ${c.index}`);
+    }
+    assert.equal(await page.locator('#zandiro').evaluate((e) => getComputedStyle(e).backgroundColor),
+                 'rgb(255, 255, 0)');
+  }));
+
+function rgb(hex) {
+  const [r, g, b] = [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16));
+  return `rgb(${r}, ${g}, ${b})`;
+}
+
+const doubleClickAt = async (page, x, y) => {
+  const point = await screenPoint(page, x, y);
+  await page.mouse.dblclick(point.x, point.y);
+};
+
+test('a double-click on the window opens the code window; its codes and close box', { timeout: 60000 }, () =>
+  withGame({}, async (page) => {
+    await doubleClickAt(page, 150, 20); // a heading takes its own clicks
+    assert.equal(await page.locator('#code').isVisible(), false);
+    await doubleClickAt(page, 390, 340);
+    assert.equal(await page.locator('#zandiro').isVisible(), false);
+    assert.equal(await page.locator('#code-title').textContent(), '0 steps are done.');
+    for (const key of ['k', ';', '/', 'Shift', 'Insert', 'End']) await page.keyboard.press(key);
+    assert.equal(await page.locator('#code').isVisible(), false);
+    for (let roll = 0; roll < 4; ++roll) await click(page, 'button-1');
+    assert.equal((await view(page)).main.controls.find((c) => c.control === 'press').enabled, true,
+                 'unlimited rolls');
+    await doubleClickAt(page, 294, 38); // a drawn die
+    await page.keyboard.press('k');
+    assert.equal(await page.locator('#code-title').textContent(), ' 1 steps are done.');
+    await page.locator('#code-close').click();
+    assert.equal(await page.locator('#zandiro').isVisible(), true);
+    assert.equal(await page.locator('#code').isVisible(), false);
+  }));
+
+test('the reveal label\'s box, then a game to its end and Exit; nothing kept or fetched from elsewhere',
+     { timeout: 90000 }, () => withGame({}, async (page, site) => {
+    const others = [];
+    page.on('request', (request) => request.url().startsWith(site.server.url) || others.push(request.url()));
+    const label1 = await screenPoint(page, 36, 336);
+    await page.mouse.click(label1.x, label1.y);
+    assert.match(await page.locator('#message-text').textContent(), /^Code is: k, ;/);
+    await page.keyboard.press('Enter');
+    for (let c = 1; c <= 13; ++c) {
+      await click(page, 'button-1');
+      await click(page, `category-${c}`);
+    }
+    await page.locator('#message-ok').click();
+    await click(page, 'button-3');
+    assert.equal(await page.locator('#ended').isVisible(), true);
+    assert.equal(await page.locator('#frame').isVisible(), false);
+    const before = site.server.requests.length;
+    await page.keyboard.press('r');
+    assert.equal(site.server.requests.length, before);
+    assert.deepEqual(others, []);
+    assert.deepEqual(await page.context().cookies(), []);
+    assert.deepEqual(await page.evaluate(async () => [
+      localStorage.length, sessionStorage.length, (await indexedDB.databases()).length,
+      (await navigator.serviceWorker.getRegistrations()).length, (await caches.keys()).length]),
+      [0, 0, 0, 0, 0]);
+    const policy = await page.locator('meta[http-equiv=Content-Security-Policy]').getAttribute('content');
+    assert.match(policy, /script-src 'self' 'wasm-unsafe-eval';/);
+    assert.doesNotMatch(policy, /unsafe-inline/);
+  }));
+
+// A translation's text, as its catalogue gives it.
+async function translation(language, english) {
+  const po = await readFile(new URL(`../../po/${language}.po`, import.meta.url), 'utf8');
+  return po.match(new RegExp(`\nmsgid "${english}"\nmsgstr "([^"]*)"`))[1];
+}
+
+test('German from the browser\'s preferred languages', { timeout: 60000 }, () =>
+  withGame({ locale: 'de-DE' }, async (page) => {
+    assert.equal(await page.locator('html').getAttribute('lang'), 'de');
+    assert.equal(await page.locator('#button-1').textContent(), await translation('de', 'Roll'));
+    const label1 = await screenPoint(page, 36, 336);
+    await page.mouse.click(label1.x, label1.y);
+    assert.equal(await page.locator('#message-ok').textContent(), await translation('de', 'OK'));
+  }));
+
+function luminance(colour) {
+  const channels = colour.match(/\d+/g).slice(0, 3).map((v) => {
+    const c = Number(v) / 255;
+    return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+  });
+  return 0.2126 * channels[0] + 0.7152 * channels[1] + 0.0722 * channels[2];
+}
+
+test('under a dark scheme every caption stays readable and the dice follow the scheme',
+     { timeout: 60000 }, () => withGame({ colorScheme: 'dark' }, async (page) => {
+    await click(page, 'button-1');
+    const labels = await page.$$eval('#zandiro .label:not(.disabled)', (all) => all
+      .filter((e) => e.textContent.trim() && getComputedStyle(e).backgroundColor !== 'rgba(0, 0, 0, 0)')
+      .map((e) => [e.textContent, getComputedStyle(e).color, getComputedStyle(e).backgroundColor]));
+    assert.ok(labels.length > 15);
+    for (const [caption, text, background] of labels) {
+      const [light, dark] = [luminance(text), luminance(background)].sort((a, b) => b - a);
+      assert.ok((light + 0.05) / (dark + 0.05) >= 3, `${caption}: ${text} on ${background}`);
+    }
+    const body = await page.locator('#die-1').evaluate((e) => getComputedStyle(e).backgroundColor);
+    assert.ok(luminance(body) < 0.1, `a die's body under a dark scheme: ${body}`);
+  }));
