@@ -4,7 +4,7 @@
 #include "game/scorecard.h"
 #include "game/translation.h"
 
-#include <sstream>
+#include <cctype>
 
 namespace zandiro {
 namespace {
@@ -42,13 +42,22 @@ std::string rollsLeft(int left) {
     return fill(translatedPlural("%1 roll left", "%1 rolls left", count), {std::to_string(left)});
 }
 
-// A caption as it is spoken: words separated by single blanks.
+// A caption as it is spoken: words separated by single blanks. (Written
+// without streams, which would bring the whole of iostreams into the page's
+// WebAssembly.)
 std::string evenBlanks(const std::string& caption) {
-    std::istringstream words(caption);
-    std::string word;
     std::string text;
-    while (words >> word) {
-        text += (text.empty() ? "" : " ") + word;
+    bool blank = false;
+    for (const char c : caption) {
+        if (std::isspace(static_cast<unsigned char>(c)) != 0) {
+            blank = true;
+            continue;
+        }
+        if (blank && !text.empty()) {
+            text += ' ';
+        }
+        blank = false;
+        text += c;
     }
     return text;
 }

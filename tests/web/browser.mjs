@@ -3,7 +3,7 @@
 import { chromium } from 'playwright-core';
 import { serve } from './server.mjs';
 
-const flags = [
+export const flags = [
   '--disable-gpu',
   '--disable-quic',
   '--no-first-run',
