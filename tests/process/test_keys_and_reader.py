@@ -9,17 +9,13 @@ import os
 import re
 import shutil
 import sys
-import subprocess
-import tempfile
-import time
 import unittest
 
 import screen
 from gameprocess import GameProcess
-from xvfb import end_with_parent, stop_process
+from screenreader import BUS_LAUNCHER, Orca, PrivateSessionBus
 
 VERDICT_TITLE = "Zandiro"
-BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 SKIP = 77
 
 
@@ -27,32 +23,6 @@ def skip(reason):
     """Ends the test run with ctest's skip status: this machine cannot run it."""
     print(f"SKIPPED: {reason}", file=sys.stderr, flush=True)
     os._exit(SKIP)
-
-
-class PrivateSessionBus:
-    """A D-Bus session bus of the test's own with the accessibility bus
-    launcher on it; both end with the test."""
-
-    def __init__(self):
-        self._daemon = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
-        self.address = self._daemon.stdout.readline().decode().strip()
-        # The launcher's socket goes in its runtime folder: a folder of its
-        # own, so that tests run side by side get buses of their own.
-        self._runtime = tempfile.TemporaryDirectory()
-        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.address,
-                   XDG_RUNTIME_DIR=self._runtime.name)
-        self._launcher = subprocess.Popen([BUS_LAUNCHER], env=env, stdout=subprocess.DEVNULL,
-                                          stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
-
-    def close(self):
-        for process in (self._launcher, self._daemon):
-            if process.poll() is None:
-                process.terminate()
-                process.wait(5)
-        self._daemon.stdout.close()
-        self._runtime.cleanup()
 
 
 class Keys(unittest.TestCase):
@@ -163,24 +133,14 @@ class ScreenReader(unittest.TestCase):
     def test_orca_says_the_roll_the_hold_and_the_score_once(self):
         bus = PrivateSessionBus()
         self.addCleanup(bus.close)
-        prefs = tempfile.mkdtemp()
-        self.addCleanup(shutil.rmtree, prefs)
-        shutil.copy("orca-customizations.py", prefs)
-        log = os.path.join(prefs, "debug.log")
-
-        def spoken():
-            with open(log, errors="replace") as lines:
-                return re.findall(r"SPEECH OUTPUT: '(.*)'\{", lines.read())
+        readers = []
 
         def start_orca(env):
-            orca = subprocess.Popen(["orca", "-u", prefs, "--debug-file", log],
-                                    env=dict(env, HOME=prefs), stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
-            self.addCleanup(stop_process, orca)
-            deadline = time.monotonic() + 30
-            while not (os.path.exists(log) and "Screen reader on." in spoken()):
-                self.assertTrue(orca.poll() is None and time.monotonic() < deadline, "Orca")
-                time.sleep(0.1)
+            readers.append(Orca(env))
+            self.addCleanup(readers[0].close)
+
+        def spoken():
+            return readers[0].spoken()
 
         game = GameProcess(os.environ["ZANDIRO_PROGRAM"],
                            {"DBUS_SESSION_BUS_ADDRESS": bus.address}, start_orca)
