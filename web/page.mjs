@@ -24,6 +24,11 @@ window.zandiroView = game.view;
 
 const $ = (id) => document.getElementById(id);
 const mainWindow = $('zandiro');
+// The window's controls stand in a toolbar: Orca turns to focus mode, where
+// keys reach the page, when the focus comes to a place in a toolbar; in an
+// application alone it may stay in browse mode and take R or 3 for its own
+// moves through the page.
+const controls = mainWindow.querySelector('.controls');
 const codeWindow = $('code');
 const codeClient = $('code-client');
 const message = $('message');
@@ -130,10 +135,10 @@ function applyAccessibility(element, c) {
 
 // Restart builds the window's controls anew, and so the page does.
 function rebuild(window) {
-  mainWindow.replaceChildren();
+  controls.replaceChildren();
   elements = window.controls.map((c) => {
     const element = elementKinds[c.kind]();
-    mainWindow.append(element);
+    controls.append(element);
     return element;
   });
   drawn = [];

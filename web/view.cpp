@@ -85,10 +85,11 @@ void writePlace(JsonWriter& json, const Program& program, const Control& c, Focu
         json.field("description", categoryDescription(z, place.number));
         break;
     case FocusKind::Button:
+        // No description: the page's live region says the roll, and a screen
+        // reader also speaks a new description of the focused button, which
+        // would say the roll twice.
         json.field("role", "button");
         json.field("name", c.caption);
-        json.field("description",
-                   place.number == 1 ? rollDescription(z, program.module1) : std::string());
         break;
     case FocusKind::None:
         break;

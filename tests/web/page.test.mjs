@@ -32,7 +32,7 @@ test('the controls stand at the window\'s pixels, in the game\'s colours', { tim
       assert.deepEqual(await box(page.locator(`#${place}`)), expected, place);
     }
     const controls = (await view(page)).main.controls;
-    const elements = await page.locator('#zandiro > *').all();
+    const elements = await page.locator('#zandiro .controls > *').all();
     for (const c of controls.filter((x) => x.visible)) {
       const drawn = await box(elements[c.id]);
       const expected = [c.left, c.top, c.width, c.height];
