@@ -1,6 +1,7 @@
 // The page's one way into the game: the functions its module calls. Each event
 // goes through Program::handle, as on the desktop, and the page then reads the
 // game again through zw_view.
+#include "codewindow/virtualkeys.h"
 #include "form/hittest.h"
 #include "game/gamekeys.h"
 #include "game/keyboard.h"
@@ -13,6 +14,7 @@
 #include <emscripten/emscripten.h>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zandiro::web {
 namespace {
@@ -67,9 +69,21 @@ bool leavesGame(const Program& program, GameKey key) {
     return program.keyboard.focus() == edge;
 }
 
-bool mainWindowKey(std::int16_t virtualKey, int modifiers, bool repeat) {
+// Shift counts where it changed what the key gives. On a main-row digit key
+// that is whether the key gives its digit: an English keyboard gives "!" for
+// Shift+1, a French one "&" for 1 and "1" for Shift+&.
+KeyModifiers keyModifiers(std::int16_t virtualKey, std::string_view typed, int bits) {
+    KeyModifiers modifiers = modifiersOf(bits);
+    if (virtualKey >= vk::digit0 && virtualKey <= vk::digit0 + 9) {
+        modifiers.shift = typed.size() != 1 || typed[0] != '0' + (virtualKey - vk::digit0);
+    }
+    return modifiers;
+}
+
+bool mainWindowKey(std::int16_t virtualKey, std::string_view typed, int modifiers, bool repeat) {
     Program& program = page().program;
-    const std::optional<MainKey> key = mainKey(virtualKey, modifiersOf(modifiers));
+    const std::optional<MainKey> key =
+        mainKey(virtualKey, keyModifiers(virtualKey, typed, modifiers));
     if (!key || leavesGame(program, key->key)) {
         return false;
     }
@@ -169,9 +183,10 @@ EMSCRIPTEN_KEEPALIVE void zw_pointer(int what, double x, double y, int button) {
     }
 }
 
-// A key pressed in the game's window, by its KeyboardEvent.code. Answers 1
-// when the game took it, so the page keeps the browser from acting on it too.
-EMSCRIPTEN_KEEPALIVE int zw_key(const char* code, int modifiers, int repeat) {
+// A key pressed in the game's window, by its KeyboardEvent.code and what it
+// typed (KeyboardEvent.key). Answers 1 when the game took it, so the page
+// keeps the browser from acting on it too.
+EMSCRIPTEN_KEEPALIVE int zw_key(const char* code, const char* typed, int modifiers, int repeat) {
     const std::int16_t virtualKey = virtualKeyOf(code);
     if (virtualKey == 0 || !takesEvents()) {
         return 0;
@@ -181,7 +196,7 @@ EMSCRIPTEN_KEEPALIVE int zw_key(const char* code, int modifiers, int repeat) {
         deliver([&] { program.cheat.Form_KeyDown(virtualKey, 0); });
         return 1;
     }
-    return mainWindowKey(virtualKey, modifiers, repeat != 0) ? 1 : 0;
+    return mainWindowKey(virtualKey, typed, modifiers, repeat != 0) ? 1 : 0;
 }
 
 // A click that an assistive technology asks of a place, by its element's id.

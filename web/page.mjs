@@ -12,7 +12,7 @@ const game = {
   catalogue: core.cwrap('zw_catalogue', 'number', ['number']),
   palette: core.cwrap('zw_palette', null, ['number', 'number', 'number']),
   pointer: core.cwrap('zw_pointer', null, ['number', 'number', 'number', 'number']),
-  key: core.cwrap('zw_key', 'number', ['string', 'number', 'number']),
+  key: core.cwrap('zw_key', 'number', ['string', 'string', 'number', 'number']),
   activate: core.cwrap('zw_activate', null, ['string']),
   closeCodeWindow: core.cwrap('zw_close_code_window', null, []),
   messageClosed: core.cwrap('zw_message_closed', null, []),
@@ -298,7 +298,7 @@ function modifiers(event) {
 
 mainWindow.addEventListener('keydown', (event) => {
   if (busy()) return;
-  if (game.key(event.code, modifiers(event), event.repeat ? 1 : 0)) {
+  if (game.key(event.code, event.key, modifiers(event), event.repeat ? 1 : 0)) {
     event.preventDefault();
     draw();
   }
@@ -308,7 +308,7 @@ mainWindow.addEventListener('keydown', (event) => {
 // characters; Tab still moves to its close box, and the browser's own
 // shortcuts keep working.
 codeClient.addEventListener('keydown', (event) => {
-  if (busy() || !game.key(event.code, modifiers(event), event.repeat ? 1 : 0)) return;
+  if (busy() || !game.key(event.code, event.key, modifiers(event), event.repeat ? 1 : 0)) return;
   if (event.code !== 'Tab' && !event.ctrlKey && !event.metaKey && !event.altKey) {
     event.preventDefault();
   }

@@ -142,3 +142,20 @@ test('under a dark scheme every caption stays readable and the dice follow the s
     const body = await page.locator('#die-1').evaluate((e) => getComputedStyle(e).backgroundColor);
     assert.ok(luminance(body) < 0.1, `a die's body under a dark scheme: ${body}`);
   }));
+
+// Keys by their place on the keyboard, and Shift where it changed what the
+// key typed: an English keyboard types "!" for Shift+1, a French one "&" for
+// the same key and "1" for Shift+&.
+test('a digit key holds its die where it types the digit, on any keyboard layout', { timeout: 60000 }, () =>
+  withGame({}, async (page) => {
+    await page.keyboard.press('r');
+    const keys = [['Digit1', '1', false, true], ['Digit1', '!', true, false], ['Digit1', '&', false, false],
+                  ['Digit1', '1', true, true], ['Numpad1', '1', false, true]];
+    for (const [code, key, shiftKey, holds] of keys) {
+      const before = await page.locator('#die-1').getAttribute('aria-checked');
+      await page.locator('#zandiro').evaluate((e, init) => e.dispatchEvent(
+        new KeyboardEvent('keydown', { ...init, bubbles: true, cancelable: true })), { code, key, shiftKey });
+      const after = await page.locator('#die-1').getAttribute('aria-checked');
+      assert.equal(after !== before, holds, `${code} "${key}"${shiftKey ? ' with Shift' : ''}`);
+    }
+  }));
