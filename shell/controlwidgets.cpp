@@ -1,6 +1,7 @@
 #include "shell/controlwidgets.h"
 
 #include "form/contrast.h"
+#include "game/direction.h"
 #include "shell/focusring.h"
 #include "shell/fontmap.h"
 #include "shell/roundedbox.h"
@@ -22,8 +23,16 @@ void takeNoInput(QWidget* w) {
     w->setFocusPolicy(Qt::NoFocus);
 }
 
+// An autosized label takes the size of its caption. A right-to-left window
+// shows each control at its mirror image; the game keeps its own pixels.
 void placeAndShow(QWidget* w, const Control& c) {
-    w->setGeometry(c.left, c.top, c.width, c.height);
+    Control shown = c;
+    if (c.autosize) {
+        shown.width = w->sizeHint().width();
+        shown.height = w->sizeHint().height();
+    }
+    const int left = w->isRightToLeft() ? mirroredLeft(shown, w->parentWidget()->width()) : c.left;
+    w->setGeometry(left, c.top, shown.width, shown.height);
     w->setEnabled(c.enabled);
     w->setVisible(c.visible);
 }
@@ -93,9 +102,6 @@ void LabelWidget::apply(const Control& c) {
     setContentsMargins(c.bordered ? 1 : 0, c.bordered ? 1 : 0, c.bordered ? 1 : 0,
                        c.bordered ? 1 : 0);
     placeAndShow(this, c);
-    if (c.autosize) {
-        resize(sizeHint());
-    }
 }
 
 void LabelWidget::applyPalette() {

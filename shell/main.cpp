@@ -1,3 +1,4 @@
+#include "game/direction.h"
 #include "shell/commandline.h"
 #include "shell/display.h"
 #include "shell/language.h"
@@ -39,6 +40,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     opening.reset();
 
+    // A language read right to left mirrors both windows and the message boxes.
+    QApplication::setLayoutDirection(zandiro::readsRightToLeft() ? Qt::RightToLeft
+                                                                 : Qt::LeftToRight);
     // The desktop file name lets window managers and Wayland compositors match
     // the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZANDIRO_APP_ID));

@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 
 #include "game/board.h"
+#include "game/direction.h"
 #include "game/gamekeys.h"
 #include "game/layout.h"
 #include "game/speech.h"
@@ -181,7 +182,9 @@ bool MainWindow::keyPress(QKeyEvent* event) {
         return false;
     }
     if (!(key->once && repeat)) {
-        deliver_([this, &key] { program_.keyboard.press(key->key, key->die); });
+        // Left and Right point the way the player sees, in a mirrored window too.
+        const GameKey pressed = isRightToLeft() ? mirroredKey(key->key) : key->key;
+        deliver_([this, pressed, &key] { program_.keyboard.press(pressed, key->die); });
     }
     return true;
 }
@@ -242,20 +245,26 @@ void MainWindow::centreOnScreen() {
          available.y() + (available.height() - frame.height()) / 2);
 }
 
-void MainWindow::mousePressEvent(QMouseEvent* event) {
+// A right-to-left window is drawn mirrored; the game gets its own x.
+QPointF MainWindow::gamePosition(const QMouseEvent* event) const {
     const QPointF at = event->position();
+    return isRightToLeft() ? QPointF(mirroredX(at.x(), width()), at.y()) : at;
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = gamePosition(event);
     deliver_([&] { game_.mouseDown(at.x(), at.y()); });
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
+    const QPointF at = gamePosition(event);
     deliver_([&] { game_.mouseUp(gameButton(event->button()), at.x(), at.y()); });
 }
 
 // The second press of a double-click is not a press: only the double-click
 // goes to the game.
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
+    const QPointF at = gamePosition(event);
     deliver_([&] { game_.dblClick(at.x(), at.y()); });
 }
 

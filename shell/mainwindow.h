@@ -45,6 +45,7 @@ class MainWindow : public QWidget {
 
   private:
     bool keyPress(QKeyEvent* event);
+    QPointF gamePosition(const QMouseEvent* event) const;
     void showFocus();
     void sayWhatTheKeySaid();
     void tellAssistiveTechnology();

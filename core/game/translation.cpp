@@ -1,11 +1,20 @@
 #include "game/translation.h"
 
 #include <libintl.h>
+#include <string>
 
 namespace zandiro {
 
 const char* translated(const char* english) {
     return dgettext(ZANDIRO_TEXT_DOMAIN, english);
+}
+
+// gettext finds a text with a context under "context\4english" and gives back
+// the key itself when the catalogue has no translation.
+const char* translatedInContext(const char* context, const char* english) {
+    const std::string key = std::string(context) + '\4' + english;
+    const char* translation = dgettext(ZANDIRO_TEXT_DOMAIN, key.c_str());
+    return translation == key.c_str() ? english : translation;
 }
 
 const char* translatedPlural(const char* singular, const char* plural, std::uint64_t count) {

@@ -21,6 +21,10 @@ namespace zandiro {
 // The player's language's version of an English text.
 const char* translated(const char* english);
 
+// The player's language's version of a text that `context` tells apart from
+// the same English elsewhere (gettext's msgctxt).
+const char* translatedInContext(const char* context, const char* english);
+
 // The form of the player's language for a text that holds `count`.
 const char* translatedPlural(const char* singular, const char* plural, std::uint64_t count);
 

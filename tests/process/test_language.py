@@ -6,10 +6,18 @@ import gettext
 import os
 import re
 import unittest
+from types import SimpleNamespace
 
+import screen
+from gameprocess import MAIN_SIZE, GameProcess
 from test_keys_and_reader import ReaderSession
 from test_ways_out import PlayByClicks
 
+LANGUAGES = open(os.path.join(os.path.dirname(__file__), "../../po/LINGUAS")).read().split()
+# Each language's form for the counts 0, 1, 2, 3, 5, 11, 21, 22, 101, 111; n != 1 elsewhere.
+FORMS = {"ar": "0123344454", "cs": "2011222222", "pl": "2011222122", "ru": "2011220102",
+         "uk": "2011220102", "fr": "0011111111", "pt_BR": "0011111111", "ja": "0" * 10,
+         "ko": "0" * 10, "zh_CN": "0" * 10, "zh_TW": "0" * 10}
 
 def shown(node):
     """(role, name) of every object under node."""
@@ -41,3 +49,21 @@ class Language(ReaderSession, PlayByClicks, unittest.TestCase):
 
     def test_spanish_by_language(self):
         self.play("es", "es", "Aceptar")
+
+    def test_every_language(self):
+        """Its plural forms, a roll and the code window, mirrored right to left."""
+        for language in LANGUAGES:
+            texts = gettext.translation("zandiro", os.environ["ZANDIRO_LOCALE_DIR"], [language])
+            forms = "".join(str(texts.plural(n)) for n in (0, 1, 2, 3, 5, 11, 21, 22, 101, 111))
+            self.assertEqual(forms, FORMS.get(language, "1011111111"), language)
+            self.game = GameProcess(os.environ["ZANDIRO_PROGRAM"],
+                                    {"LC_ALL": "", "LANG": "de_DE.UTF-8", "LANGUAGE": language})
+            if texts.pgettext("text direction", "LTR") == "RTL":
+                click, picture, right = self.game.click, self.game.picture, MAIN_SIZE[0] - 1
+                self.game.click = lambda x, y, count=1: click(right - x, y, count)
+                self.game.picture = lambda: SimpleNamespace(
+                    pixel=lambda x, y, shot=picture(): shot.pixel(right - x, y))
+            self.roll()
+            self.game.click(*screen.BACKGROUND, count=2)
+            self.game.wait_for_window(texts.ngettext("%1 steps are done.", "", 0).replace("%1", "0"))
+            self.game.close()

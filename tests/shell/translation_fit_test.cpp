@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 #include <clocale>
 #include <libintl.h>
 
@@ -23,6 +24,17 @@ void useLanguage(const QString& language) {
     ++_nl_msg_cat_cntr;
 }
 
+// No character falls to the missing glyph (0) of every font fontconfig offers.
+void expectGlyphs(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        EXPECT_FALSE(run.glyphIndexes().contains(0)) << "a box in " << text.toStdString();
+    }
+}
+
 // Each caption's width against its room as drawn: inside a label's border, a
 // heading (sized to its text) inside the layout's box, inside a button's frame.
 void expectCaptionsFit(const QString& language, Shell& shell) {
@@ -32,6 +44,7 @@ void expectCaptionsFit(const QString& language, Shell& shell) {
         const Control& c = controls[id];
         QWidget* widget = shell.mainWindow().widgetFor(ControlId(id));
         int need = widget->fontMetrics().horizontalAdvance(QString::fromStdString(c.caption));
+        expectGlyphs(QString::fromStdString(c.caption), widget->font());
         QStyleOptionButton option;
         option.initFrom(widget);
         int room = widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option).width();
@@ -83,9 +96,9 @@ TEST(TranslationFit, EveryCaptionFitsItsControlInEveryLanguage) {
         shell.refresh();
         const auto* label = shell.cheatWindow()->findChild<QLabel*>();
         const auto lines = [&](const QString& text) {
-            return label->fontMetrics()
-                .boundingRect(label->rect(), Qt::TextWordWrap, text)
-                .height();
+            const QFontMetrics metrics = label->fontMetrics();
+            return metrics.boundingRect(label->rect(), Qt::TextWordWrap, text).height() /
+                   metrics.lineSpacing();
         };
         EXPECT_LE(lines(label->text()), lines(english))
             << language.toStdString() << ": code window";
