@@ -3,8 +3,10 @@
 // game again through zw_view.
 #include "codewindow/virtualkeys.h"
 #include "form/hittest.h"
+#include "game/direction.h"
 #include "game/gamekeys.h"
 #include "game/keyboard.h"
+#include "game/layout.h"
 #include "game/program.h"
 #include "web/catalogue.h"
 #include "web/keycodes.h"
@@ -87,8 +89,10 @@ bool mainWindowKey(std::int16_t virtualKey, std::string_view typed, int modifier
     if (!key || leavesGame(program, key->key)) {
         return false;
     }
+    // In a window drawn mirrored the arrows move the way they point on screen.
+    const GameKey pressed = readsRightToLeft() ? mirroredKey(key->key) : key->key;
     if (!(key->once && repeat)) {
-        deliver([&program, &key] { program.keyboard.press(key->key, key->die); });
+        deliver([&program, &key, pressed] { program.keyboard.press(pressed, key->die); });
     }
     return true;
 }
@@ -149,10 +153,13 @@ EMSCRIPTEN_KEEPALIVE void zw_palette(int red, int green, int blue) {
 }
 
 // A press (0), a release (1) or the second press of a double-click (2) at a
-// point of the main window's client area; `button` 0 left, 1 middle, 2 right.
-EMSCRIPTEN_KEEPALIVE void zw_pointer(int what, double x, double y, int button) {
+// point of the main window's client area as it is drawn; `button` 0 left, 1
+// middle, 2 right.
+EMSCRIPTEN_KEEPALIVE void zw_pointer(int what, double drawnX, double y, int button) {
     Program& program = page().program;
     Zandiro& z = program.zandiro;
+    // A window drawn mirrored hands the game its own x.
+    const double x = readsRightToLeft() ? mirroredX(drawnX, mainClientWidth) : drawnX;
     switch (what) {
     case 0:
         deliver([&] {

@@ -36,10 +36,17 @@ const message = $('message');
 // The player's language: the first of the browser's preferred languages that
 // has a catalogue, or English; a language with a region ("pt-BR") also takes
 // the catalogue of the language alone.
+// Chinese is chosen by its script where the tag names one: Traditional as in
+// Taiwan, Hong Kong and Macao, Simplified elsewhere.
+const chineseRegions = { Hant: 'TW', Hans: 'CN', HK: 'TW', MO: 'TW', SG: 'CN' };
+
 function chooseLanguage(available) {
   for (const tag of navigator.languages ?? [navigator.language]) {
     const [language, ...rest] = tag.split('-');
-    const region = rest.find((part) => part.length === 2);
+    let region = rest.find((part) => part.length === 2);
+    if (language.toLowerCase() === 'zh') {
+      region = chineseRegions[rest.find((part) => part in chineseRegions)] ?? region ?? 'CN';
+    }
     const candidates = [region ? `${language.toLowerCase()}_${region.toUpperCase()}` : null,
                         language.toLowerCase()];
     const found = candidates.find((name) => name && available.includes(name));
@@ -93,13 +100,17 @@ function applyFont(style, font) {
 }
 
 // A control's place, look and state, and what a screen reader is told of it.
-function applyControl(element, c) {
+function applyControl(element, c, windowWidth) {
   const style = element.style;
   element.className = `control ${c.kind}`;
   for (const flag of ['bordered', 'centred', 'autosize', 'wrap']) element.classList.toggle(flag, c[flag]);
   element.classList.toggle('disabled', !c.enabled);
   element.hidden = !c.visible;
-  style.left = `${c.left}px`;
+  // A window drawn mirrored places each control by its right edge, which
+  // also holds for a label as wide as its text.
+  const right = document.documentElement.dir === 'rtl';
+  style.left = right ? '' : `${c.drawnLeft}px`;
+  style.right = right ? `${windowWidth - c.drawnLeft - c.width}px` : '';
   style.top = `${c.top}px`;
   style.width = c.autosize ? '' : `${c.width}px`;
   style.height = c.autosize ? '' : `${c.height}px`;
@@ -151,7 +162,7 @@ function drawMainWindow(view) {
   for (const c of window.controls) {
     const key = JSON.stringify(c);
     if (drawn[c.id] !== key) {
-      applyControl(elements[c.id], c);
+      applyControl(elements[c.id], c, window.width);
       drawn[c.id] = key;
     }
   }
@@ -176,7 +187,7 @@ function drawCodeWindow(view) {
   setAttribute($('code-close'), 'aria-label', view.texts.close);
   let label = codeClient.firstElementChild;
   if (!label) codeClient.append(label = elementKinds.label());
-  applyControl(label, window.label);
+  applyControl(label, window.label, window.width);
   codeClient.style.width = `${window.width}px`;
   codeClient.style.height = `${window.height}px`;
 }
@@ -226,6 +237,7 @@ function draw() {
     end(view);
     return;
   }
+  document.documentElement.dir = view.rightToLeft ? 'rtl' : 'ltr';
   drawMainWindow(view);
   drawCodeWindow(view);
   say(view.said);

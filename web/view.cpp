@@ -2,6 +2,7 @@
 
 #include "form/contrast.h"
 #include "form/fontfaces.h"
+#include "game/direction.h"
 #include "game/keyboard.h"
 #include "game/layout.h"
 #include "game/speech.h"
@@ -96,12 +97,16 @@ void writePlace(JsonWriter& json, const Program& program, const Control& c, Focu
     }
 }
 
-void writeControl(JsonWriter& json, const Control& c, int z, Rgb paletteText, Rgb behind) {
+// `windowWidth` places the control in a window drawn mirrored, for a language
+// read right to left: "drawnLeft" is where its left edge is drawn.
+void writeControl(JsonWriter& json, const Control& c, int z, Rgb paletteText, Rgb behind,
+                  int windowWidth) {
     json.field("control", c.name);
     json.field("index", c.index);
     json.field("kind", kindName(c.kind));
     json.field("caption", c.caption);
     json.field("left", c.left);
+    json.field("drawnLeft", readsRightToLeft() ? mirroredLeft(c, windowWidth) : c.left);
     json.field("top", c.top);
     json.field("width", c.width);
     json.field("height", c.height);
@@ -153,7 +158,8 @@ void writeMainWindow(JsonWriter& json, const Program& program, Rgb paletteText) 
         const Control& c = form.at(id);
         json.beginObject();
         json.field("id", id);
-        writeControl(json, c, depth[static_cast<std::size_t>(id)], paletteText, mainBackground);
+        writeControl(json, c, depth[static_cast<std::size_t>(id)], paletteText, mainBackground,
+                     mainClientWidth);
         if (const FocusPlace place = placeOf(c); place.kind != FocusKind::None) {
             writePlace(json, program, c, place);
         }
@@ -173,7 +179,7 @@ void writeCodeWindow(JsonWriter& json, const Program& program, Rgb paletteText) 
     const Control& label = program.cheat.Label1;
     json.key("label");
     json.beginObject();
-    writeControl(json, label, 0, paletteText, label.background.value_or(Rgb{}));
+    writeControl(json, label, 0, paletteText, label.background.value_or(Rgb{}), cheatClientWidth);
     json.endObject();
     json.endObject();
 }
@@ -217,6 +223,7 @@ FocusPlace placeFromId(std::string_view id) {
 std::string viewJson(const Program& program, const WebPlatform& platform, Rgb paletteText) {
     JsonWriter json;
     json.beginObject();
+    json.field("rightToLeft", readsRightToLeft());
     json.key("main");
     writeMainWindow(json, program, paletteText);
     json.key("code");

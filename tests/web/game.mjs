@@ -23,10 +23,10 @@ export async function screenPoint(page, x, y) {
 }
 
 // The middle of the control that stands for a place ("button-1", "die-3",
-// "category-9"), in the window's pixels, from the core's own layout.
+// "category-9"), in the window's pixels as drawn, from the core's own layout.
 export async function middleOf(page, place) {
   const c = (await view(page)).main.controls.find((control) => control.place === place);
-  return { x: c.left + c.width / 2, y: c.top + c.height / 2 };
+  return { x: c.drawnLeft + c.width / 2, y: c.top + c.height / 2 };
 }
 
 export async function click(page, place, { tap = false } = {}) {

@@ -4,7 +4,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
-import { click, openGame, screenPoint, view } from './game.mjs';
+import { click, faces, openGame, screenPoint, view } from './game.mjs';
 
 async function withGame(options, body) {
   const site = await openGame(options);
@@ -158,4 +158,14 @@ test('a digit key holds its die where it types the digit, on any keyboard layout
       const after = await page.locator('#die-1').getAttribute('aria-checked');
       assert.equal(after !== before, holds, `${code} "${key}"${shiftKey ? ' with Shift' : ''}`);
     }
+  }));
+
+test('right to left: the window drawn mirrored, and presses handed back to the game\'s own places',
+     { timeout: 60000 }, () => withGame({ locale: 'ar' }, async (page) => {
+    assert.equal(await page.locator('html').getAttribute('dir'), 'rtl');
+    assert.deepEqual(await box(page.locator('#button-1')), [396 - 280 - 97, 224, 97, 33]);
+    await click(page, 'button-1');
+    assert.ok((await faces(page)).every((face) => face >= 1), 'a press on the mirrored Roll rolls');
+    await doubleClickAt(page, 396 - 390, 340);
+    assert.equal(await page.locator('#code').isVisible(), true, 'the mirrored background opens the code window');
   }));
