@@ -230,8 +230,7 @@ function end(view) {
 
 let ended = false;
 
-function draw() {
-  const view = game.view();
+function draw(view = game.view()) {
   if (view.ended) {
     ended = true;
     end(view);
@@ -339,9 +338,11 @@ message.addEventListener('close', () => {
 });
 
 // The game is drawn at its own size, or scaled down to a narrower screen.
+let windowWidth = 0;
+
 function fitToScreen() {
-  const width = document.documentElement.clientWidth;
-  const scale = Math.min(1, width / game.view().main.width);
+  // The window's width, which the browser knows without laying the page out.
+  const scale = Math.min(1, innerWidth / windowWidth);
   document.documentElement.style.setProperty('--scale', String(scale));
 }
 
@@ -357,5 +358,8 @@ const translated = language !== '' && await loadCatalogue(language);
 document.documentElement.lang = translated ? language.replace('_', '-') : 'en';
 tellPalette();
 game.start(translated ? language : '');
-draw();
+// Scaled before the first drawing, so that the browser lays the page out once.
+const first = game.view();
+windowWidth = first.main.width;
 fitToScreen();
+draw(first);
