@@ -4,6 +4,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
+import { gzipSync } from 'node:zlib';
 import { click, faces, openGame, screenPoint, view } from './game.mjs';
 
 async function withGame(options, body) {
@@ -100,6 +101,12 @@ test('the reveal label\'s box, then a game to its end and Exit; nothing kept or 
       localStorage.length, sessionStorage.length, (await indexedDB.databases()).length,
       (await navigator.serviceWorker.getRegistrations()).length, (await caches.keys()).length]),
       [0, 0, 0, 0, 0]);
+    let transferred = 0;
+    for (const request of new Set(site.server.requests)) {
+      const file = request === '/' ? 'index.html' : request.slice(1);
+      transferred += gzipSync(await readFile(`${process.env.ZANDIRO_SITE}/${file}`), { level: 9 }).length;
+    }
+    assert.ok(transferred <= 100 * 1024, `a first visit transfers ${transferred} bytes after gzip -9`);
     const policy = await page.locator('meta[http-equiv=Content-Security-Policy]').getAttribute('content');
     assert.match(policy, /script-src 'self' 'wasm-unsafe-eval';/);
     assert.doesNotMatch(policy, /unsafe-inline/);
