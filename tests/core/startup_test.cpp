@@ -8,10 +8,8 @@
 namespace zandiro {
 namespace {
 
-using testing::categoryLabels;
 using testing::FakePlatform;
 using testing::GameTest;
-using testing::LabelRef;
 
 // Leaves every variable that start-up resets at a value it cannot have by chance.
 void dirty(Program& program) {
