@@ -1,19 +1,8 @@
 #include "windowview.h"
 
+#include "game/board.h"
+
 namespace zandiro::hardening {
-namespace {
-
-// One axis of the dice board: the open intervals of the cells.
-int cell(double v, double first, int cells) {
-    for (int n = 0; n < cells; ++n) {
-        if (v > first + 64 * n && v < first + 64 * n + 60) {
-            return n + 1;
-        }
-    }
-    return 0;
-}
-
-} // namespace
 
 std::string text(std::int64_t n) {
     return n < 0 ? std::to_string(n) : " " + std::to_string(n);
@@ -60,13 +49,16 @@ bool showsNegative(const std::string& s) {
     return false;
 }
 
+// A press strictly inside a cell of the board reaches its die.
 int dieAt(double x, double y) {
-    const int column = cell(x, 264, 2);
-    const int row = cell(y, 8, 3);
-    if (column == 0 || row == 0 || (row == 3 && column == 2)) {
-        return 0;
+    for (int d = 1; d <= diceCount; ++d) {
+        const Box cell = cellOf(slotOf(d).row, slotOf(d).column);
+        if (x > cell.left && x < cell.left + cell.width && y > cell.top &&
+            y < cell.top + cell.height) {
+            return d;
+        }
     }
-    return 2 * row + column - 2;
+    return 0;
 }
 
 // Labels, buttons and images take their own presses; shapes pass them on.
