@@ -338,6 +338,15 @@ std::optional<std::string> Observer::checkTurnEnd(const Program& program) const 
 
 std::optional<std::string> Observer::checkMessages(const Program& program,
                                                    const PlayPlatform& platform) const {
+    // A platform may show a box once the event has returned, so an event asks
+    // for one at most and changes nothing after asking.
+    if (platform.messages.size() > 1) {
+        return "message-box: " + std::to_string(platform.messages.size()) + " boxes in one event";
+    }
+    if (platform.sightAtBox && *platform.sightAtBox != sight(program)) {
+        return "message-box: the game changed after it asked for \"" + platform.messages.back() +
+               "\"";
+    }
     const Zandiro& z = program.zandiro;
     const bool gameOver = before_.filled == categoryCount - 1 && z.filled == categoryCount;
     if (gameOver) {

@@ -173,11 +173,20 @@ std::string describe(const std::vector<Event>& events) {
     return text + "}";
 }
 
-void PlayPlatform::beginEvent(std::uint32_t draws) {
+void PlayPlatform::messageBox(const std::string& text) {
+    messages.push_back(text);
+    if (program_ != nullptr) {
+        sightAtBox = sight(*program_);
+    }
+}
+
+void PlayPlatform::beginEvent(const Program& program, std::uint32_t draws) {
+    program_ = &program;
     plan_ = draws;
     stream_ = draws;
     drawn_ = 0;
     messages.clear();
+    sightAtBox.reset();
 }
 
 // The low three bits of the plan choose how the dice fall: mostly uniform, a
@@ -251,7 +260,7 @@ bool deliver(Program& program, PlayPlatform& platform, const Event& e) {
     if (!shown || (e.kind == EventKind::Click && clicked < 0)) {
         return false;
     }
-    platform.beginEvent(e.draws);
+    platform.beginEvent(program, e.draws);
     program.handle([&] { send(program, e, clicked); });
     return true;
 }
