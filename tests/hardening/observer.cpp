@@ -343,7 +343,7 @@ std::optional<std::string> Observer::checkMessages(const Program& program,
     if (platform.messages.size() > 1) {
         return "message-box: " + std::to_string(platform.messages.size()) + " boxes in one event";
     }
-    if (platform.sightAtBox && *platform.sightAtBox != sight(program)) {
+    if (platform.atBox && *platform.atBox != std::pair(sight(program), program.keyboard.focus())) {
         return "message-box: the game changed after it asked for \"" + platform.messages.back() +
                "\"";
     }

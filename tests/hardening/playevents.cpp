@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <sstream>
+#include <stdexcept>
 
 namespace zandiro::hardening {
 namespace {
@@ -38,14 +39,13 @@ MouseButton mouseButton(int button) {
     }
 }
 
+// A replayed list may name a control the layout no longer has.
 ControlId findControl(const Form& form, const std::string& name, int index) {
-    for (ControlId id = 0; id < form.size(); ++id) {
-        const Control& c = form.at(id);
-        if (c.name == name && c.index == index) {
-            return id;
-        }
+    try {
+        return form.find(name, index);
+    } catch (const std::out_of_range&) {
+        return noControl;
     }
-    return -1;
 }
 
 std::string hex(std::uint32_t value) {
@@ -176,7 +176,7 @@ std::string describe(const std::vector<Event>& events) {
 void PlayPlatform::messageBox(const std::string& text) {
     messages.push_back(text);
     if (program_ != nullptr) {
-        sightAtBox = sight(*program_);
+        atBox = std::pair(sight(*program_), program_->keyboard.focus());
     }
 }
 
@@ -186,7 +186,7 @@ void PlayPlatform::beginEvent(const Program& program, std::uint32_t draws) {
     stream_ = draws;
     drawn_ = 0;
     messages.clear();
-    sightAtBox.reset();
+    atBox.reset();
 }
 
 // The low three bits of the plan choose how the dice fall: mostly uniform, a

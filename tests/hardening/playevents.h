@@ -54,8 +54,7 @@ std::string describe(const Event& event);
 std::string describe(const std::vector<Event>& events);
 
 // What the player sees and what the game goes on from: both windows and
-// their controls, the game's variables, the roll rules, the keyboard's focus
-// and the count of its announcements.
+// their controls, the game's variables and the roll rules.
 inline auto sight(const Program& p) {
     const Zandiro& z = p.zandiro;
     const WindowFrame& main = z.window;
@@ -65,8 +64,7 @@ inline auto sight(const Program& p) {
                       z.dice, z.rolls, z.upper, z.uppertotal, z.filled, z.thrkindscore,
                       z.frkindscore, z.fullhscore, z.sstrscore, z.lstrscore, z.fvkindscore,
                       z.chancescore, z.lowertotal, z.grandtotal, p.module1.cheatsteps,
-                      p.module1.unlimitedrolls, p.module1.rollsperturn, p.keyboard.focus(),
-                      p.keyboard.announcement().serial);
+                      p.module1.unlimitedrolls, p.module1.rollsperturn);
 }
 using Sight = decltype(sight(std::declval<const Program&>()));
 
@@ -84,7 +82,9 @@ class PlayPlatform : public Platform {
     void beginEvent(const Program& program, std::uint32_t draws);
 
     std::vector<std::string> messages; // of the current event
-    std::optional<Sight> sightAtBox;   // as the current event's last box was asked for
+    // What the player saw, and the place the focus was to settle on, as the
+    // current event asked for its last box.
+    std::optional<std::pair<Sight, FocusPlace>> atBox;
     bool ended = false;
 
   private:

@@ -2,38 +2,20 @@
 
 #include "game/board.h"
 
+#include <stdexcept>
+
 namespace zandiro::hardening {
 
 std::string text(std::int64_t n) {
     return n < 0 ? std::to_string(n) : " " + std::to_string(n);
 }
 
-// The layout puts every control at the same place in every new window, so the
-// place where a control was found last is tried first.
 const Control* find(const Form& form, std::string_view name, int index) {
-    struct Place {
-        const char* name = nullptr;
-        int index = 0;
-        ControlId id = 0;
-    };
-    thread_local std::array<Place, 256> places{};
-    const auto hash =
-        reinterpret_cast<std::uintptr_t>(name.data()) / 8 + 7u * static_cast<unsigned>(index + 1);
-    Place& place = places[hash % places.size()];
-    if (place.name == name.data() && place.index == index && place.id < form.size()) {
-        const Control& c = form.at(place.id);
-        if (c.index == index && c.name == name) {
-            return &c;
-        }
+    try {
+        return &form.at(form.find(name, index));
+    } catch (const std::out_of_range&) {
+        return nullptr;
     }
-    for (ControlId id = 0; id < form.size(); ++id) {
-        const Control& c = form.at(id);
-        if (c.name == name && c.index == index) {
-            place = Place{name.data(), index, id};
-            return &c;
-        }
-    }
-    return nullptr;
 }
 
 bool isUsed(const Control& c) {
