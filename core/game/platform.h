@@ -9,8 +9,13 @@ namespace zandiro {
 class Platform {
   public:
     virtual ~Platform() = default;
-    // A modal message box with the application's title, no icon and OK only;
-    // returns when the player has closed it.
+    // A modal message box with the application's title, no icon and OK only.
+    // The core asks for at most one box in an event, as the last thing the
+    // event's handler does, and changes nothing after asking: the windows
+    // show, as the box is asked for, what they show once the event has
+    // returned. So a platform may return at once and show the box after the
+    // event (a browser cannot wait inside a handler), or return when the
+    // player has closed it.
     virtual void messageBox(const std::string& text) = 0;
     // Ends the program at once, every window included.
     virtual void endProgram() = 0;

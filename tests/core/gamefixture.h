@@ -1,44 +1,17 @@
 #pragma once
 
 #include "fakeplatform.h"
+#include "game/board.h"
 #include "game/program.h"
+#include "game/scorecard.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <ostream>
 #include <string_view>
 #include <vector>
 
 namespace zandiro::testing {
-
-// The thirteen category labels as (name, index).
-struct LabelRef {
-    const char* name;
-    int index;
-};
-inline constexpr std::array<LabelRef, 13> categoryLabels{{
-    {"numbers", 1},
-    {"numbers", 2},
-    {"numbers", 3},
-    {"numbers", 4},
-    {"numbers", 5},
-    {"numbers", 6},
-    {"thrkind", -1},
-    {"frkind", -1},
-    {"fullh", -1},
-    {"sstr", -1},
-    {"lstr", -1},
-    {"fvkind", -1},
-    {"chance", -1},
-}};
-
-inline void PrintTo(const LabelRef& l, std::ostream* os) {
-    *os << l.name;
-    if (l.index >= 0) {
-        *os << l.index;
-    }
-}
 
 // A started game driven the way a player drives it: clicks on controls and
 // presses at window positions.
@@ -61,10 +34,9 @@ class GameTest : public ::testing::Test {
 
     // Press and release at the centre of die d's cell, where its marker lies.
     void pressDie(int d) {
-        const int row = (d + 1) / 2;
-        const int column = d - 2 * row + 2;
-        const double x = 200 + 64 * column + 30;
-        const double y = 64 * row - 56 + 30;
+        const Box cell = cellOf(slotOf(d).row, slotOf(d).column);
+        const double x = cell.left + cell.width / 2.0;
+        const double y = cell.top + cell.height / 2.0;
         z.mouseDown(x, y);
         z.mouseUp(MouseButton::Left, x, y);
     }
@@ -92,8 +64,8 @@ class GameTest : public ::testing::Test {
     }
 
     bool anyCategoryEnabled() {
-        for (const LabelRef& l : categoryLabels) {
-            if (ctl(l.name, l.index).enabled) {
+        for (const Category& c : scorecard) {
+            if (ctl(c.label.name, c.label.index).enabled) {
                 return true;
             }
         }
@@ -101,8 +73,8 @@ class GameTest : public ::testing::Test {
     }
 
     bool allCategoriesEnabled() {
-        for (const LabelRef& l : categoryLabels) {
-            if (!ctl(l.name, l.index).enabled) {
+        for (const Category& c : scorecard) {
+            if (!ctl(c.label.name, c.label.index).enabled) {
                 return false;
             }
         }

@@ -68,8 +68,8 @@ const ScoreCase scoreCases[] = {
 };
 
 void PrintTo(const ScoreCase& c, std::ostream* os) {
-    PrintTo(testing::LabelRef{c.label, c.index}, os);
-    *os << " " << c.faces[0] << c.faces[1] << c.faces[2] << c.faces[3] << c.faces[4];
+    *os << c.label << (c.index >= 0 ? std::to_string(c.index) : "") << " " << c.faces[0]
+        << c.faces[1] << c.faces[2] << c.faces[3] << c.faces[4];
 }
 
 class Scoring : public GameTest, public ::testing::WithParamInterface<ScoreCase> {};

@@ -8,10 +8,8 @@
 namespace zandiro {
 namespace {
 
-using testing::categoryLabels;
 using testing::FakePlatform;
 using testing::GameTest;
-using testing::LabelRef;
 
 // Leaves every variable that start-up resets at a value it cannot have by chance.
 void dirty(Program& program) {
@@ -157,11 +155,29 @@ TEST_F(GameTest, DiceBoardIsPlacedSlotBySlot) {
         }
     }
     EXPECT_EQ((std::array{z.pip(0).left, z.pip(0).top}), (std::array{368, 32}));
-    for (int k = 1; k <= 6; ++k) {
-        const Control& label = z.numbers(k);
-        EXPECT_EQ((std::array{label.left, label.top, label.width, label.height}),
-                  (std::array{8, 32 * k, 88, 23}));
+}
+
+// Each section lists its categories in scorecard order, one a row, rows 32
+// pixels apart under the headings, and its total on the row after them. The
+// upper labels share their left edge and width, the lower ones their middle.
+TEST_F(GameTest, ScorecardStandsInRowsInScorecardOrder) {
+    int upperRows = 0;
+    int lowerRows = 0;
+    for (const Category& category : scorecard) {
+        const bool upper = category.section == Section::Upper;
+        const Control& label = ctl(category.label.name, category.label.index);
+        SCOPED_TRACE(label.name + std::to_string(label.index));
+        const int row = upper ? ++upperRows : ++lowerRows;
+        EXPECT_EQ((std::array{label.top, label.height}), (std::array{32 * row, 23}));
+        if (upper) {
+            EXPECT_EQ((std::array{label.left, label.width}), (std::array{8, 88}));
+        } else {
+            EXPECT_EQ(2 * label.left + label.width, 365) << "the middle at 182.5";
+        }
     }
+    EXPECT_EQ(ctl("totu").top, 32 * (upperRows + 1));
+    EXPECT_EQ(ctl("totl").top, 32 * (lowerRows + 1));
+    EXPECT_EQ((std::array{ctl("upscores").top, ctl("lwscores").top}), (std::array{0, 0}));
 }
 
 TEST_F(GameTest, PipsAreDrawnOverMarkersOverBodies) {

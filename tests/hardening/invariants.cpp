@@ -1,4 +1,5 @@
 #include "invariants.h"
+#include "game/scorecard.h"
 #include "scoremodel.h"
 #include "windowview.h"
 
@@ -8,20 +9,9 @@
 namespace zandiro::hardening {
 namespace {
 
-// The thirteen categories as (label, member index).
-struct Category {
-    const char* name;
-    int index;
-};
-constexpr Category categories[] = {
-    {"numbers", 1}, {"numbers", 2},  {"numbers", 3}, {"numbers", 4}, {"numbers", 5},
-    {"numbers", 6}, {"thrkind", -1}, {"frkind", -1}, {"fullh", -1},  {"sstr", -1},
-    {"lstr", -1},   {"fvkind", -1},  {"chance", -1},
-};
-
 constexpr const char* upperPrefixes[] = {"Aces:", "Twos:", "Threes:", "Fours:", "Fives:", "Sixes:"};
 
-std::string expectedCaption(const Zandiro& z, const Category& cat, const Control& label) {
+std::string expectedCaption(const Zandiro& z, const ControlRef& cat, const Control& label) {
     const std::string_view name = cat.name;
     if (name == "numbers") {
         return upperPrefixes[cat.index - 1] + text(z.upper[cat.index]);
@@ -50,7 +40,7 @@ std::string expectedCaption(const Zandiro& z, const Category& cat, const Control
 // The score a category may hold, and 0 while it is open (Zandiro scores open,
 // 50 and then a hundred more each time). The exact score is checked when the
 // category is clicked.
-bool scoreFits(const Zandiro& z, const Category& cat, bool isOpen) {
+bool scoreFits(const Zandiro& z, const ControlRef& cat, bool isOpen) {
     const std::string_view name = cat.name;
     const std::int64_t score = scoreOf(z, name, cat.index);
     if (name == "fvkind") {
@@ -74,7 +64,8 @@ using Fault = std::optional<std::string>;
 // score it can hold, the caption that shows it, and filled counting the used ones.
 Fault checkScorecard(const Zandiro& z) {
     int usedCount = 0;
-    for (const Category& cat : categories) {
+    for (const Category& category : scorecard) {
+        const ControlRef& cat = category.label;
         const Control* label = find(z.form, cat.name, cat.index);
         if (label == nullptr) {
             return std::string("layout: no label ") + cat.name;
@@ -91,7 +82,7 @@ Fault checkScorecard(const Zandiro& z) {
             return std::string("caption: ") + cat.name + " reads \"" + label->caption + "\"";
         }
     }
-    if (z.filled < 0 || z.filled > 13 || z.filled != usedCount) {
+    if (z.filled < 0 || z.filled > categoryCount || z.filled != usedCount) {
         return "filled: " + std::to_string(z.filled) + " with " + std::to_string(usedCount) +
                " used labels";
     }
@@ -123,7 +114,7 @@ Fault checkButtons(const Zandiro& z) {
     if (press == nullptr || restart == nullptr || exitgame == nullptr) {
         return "layout: a button is missing";
     }
-    const bool over = z.filled == 13;
+    const bool over = z.filled == categoryCount;
     if (restart->visible != over || exitgame->visible != over || press->visible == over) {
         return "game-over: buttons do not match filled " + std::to_string(z.filled);
     }

@@ -1,4 +1,6 @@
 #include "codewindow/virtualkeys.h"
+#include "game/board.h"
+#include "game/scorecard.h"
 #include "invariants.h"
 #include "scoremodel.h"
 #include "windowview.h"
@@ -10,20 +12,20 @@
 namespace zandiro::hardening {
 namespace {
 
-// The two codes, as (progress, Windows key code, next progress).
+// The two codes, as (progress, key, next progress): k ; / Shift Insert, then
+// End; Page Up, Backspace, m, -, F2, then a digit from 1 to 5.
 struct CodeStep {
     int from;
     int key;
     int to;
 };
 constexpr CodeStep codeSteps[] = {
-    {0, 0x4B, 1}, {1, 0xBA, 2}, {2, 0xBF, 3}, {3, 0x10, 4}, {4, 0x2D, 5},
-    {0, 0x21, 6}, {6, 0x08, 7}, {7, 0x4D, 8}, {8, 0xBD, 9}, {9, 0x71, 10},
+    {0, vk::letterK, 1},  {1, vk::oem1, 2},  {2, vk::oem2, 3}, {3, vk::shift, 4},
+    {4, vk::insert, 5},   {0, vk::prior, 6}, {6, vk::back, 7}, {7, vk::letterM, 8},
+    {8, vk::oemMinus, 9}, {9, vk::f2, 10},
 };
-constexpr int keyEnd = 0x23;
-constexpr int keyQ = 0x51;
 
-// Pip positions lit for faces 1 to 6; position p of die d is pip 7d - p.
+// Pip positions lit for faces 1 to 6 (pipOf numbers them).
 const std::set<int> faces[] = {{3},          {0, 6},          {0, 3, 6},
                                {0, 1, 5, 6}, {0, 1, 3, 5, 6}, {0, 1, 2, 4, 5, 6}};
 
@@ -34,9 +36,8 @@ constexpr const char* verdictFive =
     "5 points is such a terrible score that you must have been trying to get it. Good game!";
 
 bool isCategory(std::string_view name) {
-    for (const char* category :
-         {"numbers", "thrkind", "frkind", "fullh", "sstr", "lstr", "fvkind", "chance"}) {
-        if (name == category) {
+    for (const Category& category : scorecard) {
+        if (name == category.label.name) {
             return true;
         }
     }
@@ -60,13 +61,13 @@ KeyOutcome keyOutcome(int steps, int key, int unlimitedrolls, int rollsperturn) 
                      [&](const CodeStep& s) { return s.from == steps && s.key == key; });
     if (step != std::end(codeSteps)) {
         out.steps = step->to;
-    } else if (key == keyEnd && steps == 5) {
+    } else if (key == vk::end && steps == 5) {
         out.unlimitedrolls = 1;
         out.leaves = true;
-    } else if (key > 48 && key < 54 && steps == 10) {
-        out.rollsperturn = key - 48;
+    } else if (key >= vk::digit0 + 1 && key <= vk::digit0 + 5 && steps == 10) {
+        out.rollsperturn = key - vk::digit0;
         out.leaves = true;
-    } else if (key == keyQ) {
+    } else if (key == vk::letterQ) {
         out.steps = steps;
         out.leaves = true;
     }
@@ -311,7 +312,7 @@ std::optional<std::string> Observer::checkRoll(const Program& program) const {
         }
         const int value = z.dice[d];
         for (int pos = 0; pos <= 6; ++pos) {
-            const Control* pip = find(z.form, "pip", 7 * d - pos);
+            const Control* pip = find(z.form, "pip", pipOf(d, pos));
             const bool lit = value >= 1 && value <= 6 && faces[value - 1].count(pos) == 1;
             if (pip == nullptr || pip->visible != lit) {
                 return "roll: die " + std::to_string(d) + " does not show its face " +
@@ -337,8 +338,17 @@ std::optional<std::string> Observer::checkTurnEnd(const Program& program) const 
 
 std::optional<std::string> Observer::checkMessages(const Program& program,
                                                    const PlayPlatform& platform) const {
+    // A platform may show a box once the event has returned, so an event asks
+    // for one at most and changes nothing after asking.
+    if (platform.messages.size() > 1) {
+        return "message-box: " + std::to_string(platform.messages.size()) + " boxes in one event";
+    }
+    if (platform.atBox && *platform.atBox != std::pair(sight(program), program.keyboard.focus())) {
+        return "message-box: the game changed after it asked for \"" + platform.messages.back() +
+               "\"";
+    }
     const Zandiro& z = program.zandiro;
-    const bool gameOver = before_.filled == 12 && z.filled == 13;
+    const bool gameOver = before_.filled == categoryCount - 1 && z.filled == categoryCount;
     if (gameOver) {
         const std::size_t expected = z.grandtotal >= 5 ? 1 : 0;
         if (platform.messages.size() != expected) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <sstream>
+#include <stdexcept>
 
 namespace zandiro::hardening {
 namespace {
@@ -38,14 +39,13 @@ MouseButton mouseButton(int button) {
     }
 }
 
+// A replayed list may name a control the layout no longer has.
 ControlId findControl(const Form& form, const std::string& name, int index) {
-    for (ControlId id = 0; id < form.size(); ++id) {
-        const Control& c = form.at(id);
-        if (c.name == name && c.index == index) {
-            return id;
-        }
+    try {
+        return form.find(name, index);
+    } catch (const std::out_of_range&) {
+        return noControl;
     }
-    return -1;
 }
 
 std::string hex(std::uint32_t value) {
@@ -173,11 +173,20 @@ std::string describe(const std::vector<Event>& events) {
     return text + "}";
 }
 
-void PlayPlatform::beginEvent(std::uint32_t draws) {
+void PlayPlatform::messageBox(const std::string& text) {
+    messages.push_back(text);
+    if (program_ != nullptr) {
+        atBox = std::pair(sight(*program_), program_->keyboard.focus());
+    }
+}
+
+void PlayPlatform::beginEvent(const Program& program, std::uint32_t draws) {
+    program_ = &program;
     plan_ = draws;
     stream_ = draws;
     drawn_ = 0;
     messages.clear();
+    atBox.reset();
 }
 
 // The low three bits of the plan choose how the dice fall: mostly uniform, a
@@ -251,7 +260,7 @@ bool deliver(Program& program, PlayPlatform& platform, const Event& e) {
     if (!shown || (e.kind == EventKind::Click && clicked < 0)) {
         return false;
     }
-    platform.beginEvent(e.draws);
+    platform.beginEvent(program, e.draws);
     program.handle([&] { send(program, e, clicked); });
     return true;
 }

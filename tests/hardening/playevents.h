@@ -4,7 +4,10 @@
 #include "game/program.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zandiro::hardening {
@@ -50,22 +53,42 @@ Event formPress(double x, double y);
 std::string describe(const Event& event);
 std::string describe(const std::vector<Event>& events);
 
-// The platform of a played game: message boxes are recorded, the end of the
-// program is recorded, and each event rolls from its own draw plan, so that
-// deleting an event does not change the dice of the others.
+// What the player sees and what the game goes on from: both windows and
+// their controls, the game's variables and the roll rules.
+inline auto sight(const Program& p) {
+    const Zandiro& z = p.zandiro;
+    const WindowFrame& main = z.window;
+    const WindowFrame& code = p.cheat.window;
+    return std::tuple(z.form.controls(), main.title, main.loaded, main.visible, main.generation,
+                      code.title, code.loaded, code.visible, code.generation, p.cheat.Label1,
+                      z.dice, z.rolls, z.upper, z.uppertotal, z.filled, z.thrkindscore,
+                      z.frkindscore, z.fullhscore, z.sstrscore, z.lstrscore, z.fvkindscore,
+                      z.chancescore, z.lowertotal, z.grandtotal, p.module1.cheatsteps,
+                      p.module1.unlimitedrolls, p.module1.rollsperturn);
+}
+using Sight = decltype(sight(std::declval<const Program&>()));
+
+// The platform of a played game: message boxes are recorded with what the
+// player saw as each was asked for, the end of the program is recorded, and
+// each event rolls from its own draw plan, so that deleting an event does not
+// change the dice of the others.
 class PlayPlatform : public Platform {
   public:
-    void messageBox(const std::string& text) override { messages.push_back(text); }
+    void messageBox(const std::string& text) override;
     void endProgram() override { ended = true; }
     void randomize() override {}
     double rnd() override;
 
-    void beginEvent(std::uint32_t draws);
+    void beginEvent(const Program& program, std::uint32_t draws);
 
     std::vector<std::string> messages; // of the current event
+    // What the player saw, and the place the focus was to settle on, as the
+    // current event asked for its last box.
+    std::optional<std::pair<Sight, FocusPlace>> atBox;
     bool ended = false;
 
   private:
+    const Program* program_ = nullptr;
     std::uint32_t plan_ = 0;
     std::uint64_t stream_ = 0;
     int drawn_ = 0;

@@ -80,17 +80,7 @@ std::vector<Event> Runner::matchingClicks(const Event& event) const {
 }
 
 std::optional<std::string> Runner::sameAsTwin() const {
-    const Zandiro& a = program_.zandiro;
-    const Zandiro& b = twin_.zandiro;
-    const bool same = a.form.controls() == b.form.controls() && a.dice == b.dice &&
-                      a.rolls == b.rolls && a.upper == b.upper && a.filled == b.filled &&
-                      a.fvkindscore == b.fvkindscore && a.grandtotal == b.grandtotal &&
-                      a.window.visible == b.window.visible &&
-                      a.window.generation == b.window.generation &&
-                      program_.cheat.window.visible == twin_.cheat.window.visible &&
-                      program_.module1.rollsperturn == twin_.module1.rollsperturn &&
-                      platform_.ended == twinPlatform_.ended;
-    if (!same) {
+    if (sight(program_) != sight(twin_) || platform_.ended != twinPlatform_.ended) {
         return std::string("key like click: the game differs from the one played by mouse");
     }
     return std::nullopt;

@@ -1,50 +1,21 @@
 #include "windowview.h"
 
+#include "game/board.h"
+
+#include <stdexcept>
+
 namespace zandiro::hardening {
-namespace {
-
-// One axis of the dice board: the open intervals of the cells.
-int cell(double v, double first, int cells) {
-    for (int n = 0; n < cells; ++n) {
-        if (v > first + 64 * n && v < first + 64 * n + 60) {
-            return n + 1;
-        }
-    }
-    return 0;
-}
-
-} // namespace
 
 std::string text(std::int64_t n) {
     return n < 0 ? std::to_string(n) : " " + std::to_string(n);
 }
 
-// The layout puts every control at the same place in every new window, so the
-// place where a control was found last is tried first.
 const Control* find(const Form& form, std::string_view name, int index) {
-    struct Place {
-        const char* name = nullptr;
-        int index = 0;
-        ControlId id = 0;
-    };
-    thread_local std::array<Place, 256> places{};
-    const auto hash =
-        reinterpret_cast<std::uintptr_t>(name.data()) / 8 + 7u * static_cast<unsigned>(index + 1);
-    Place& place = places[hash % places.size()];
-    if (place.name == name.data() && place.index == index && place.id < form.size()) {
-        const Control& c = form.at(place.id);
-        if (c.index == index && c.name == name) {
-            return &c;
-        }
+    try {
+        return &form.at(form.find(name, index));
+    } catch (const std::out_of_range&) {
+        return nullptr;
     }
-    for (ControlId id = 0; id < form.size(); ++id) {
-        const Control& c = form.at(id);
-        if (c.name == name && c.index == index) {
-            place = Place{name.data(), index, id};
-            return &c;
-        }
-    }
-    return nullptr;
 }
 
 bool isUsed(const Control& c) {
@@ -60,13 +31,16 @@ bool showsNegative(const std::string& s) {
     return false;
 }
 
+// A press strictly inside a cell of the board reaches its die.
 int dieAt(double x, double y) {
-    const int column = cell(x, 264, 2);
-    const int row = cell(y, 8, 3);
-    if (column == 0 || row == 0 || (row == 3 && column == 2)) {
-        return 0;
+    for (int d = 1; d <= diceCount; ++d) {
+        const Box cell = cellOf(slotOf(d).row, slotOf(d).column);
+        if (x > cell.left && x < cell.left + cell.width && y > cell.top &&
+            y < cell.top + cell.height) {
+            return d;
+        }
     }
-    return 2 * row + column - 2;
+    return 0;
 }
 
 // Labels, buttons and images take their own presses; shapes pass them on.

@@ -12,8 +12,6 @@ namespace zandiro::hardening {
 // The main window as the player reads it: controls by name, the used colour,
 // the held dice and where a press lands.
 
-inline constexpr Rgb usedColour{0, 0, 255};
-
 // A number as the game writes it: a blank or a minus sign before the digits.
 std::string text(std::int64_t n);
 

@@ -85,7 +85,7 @@ TEST_F(DiceClicks, ClicksOnLabelsNeverToggleADie) {
     clickAt(bodyRect(1).center());
     clickAt(bodyRect(5).center());
     std::vector<QPoint> labels = {{20, 10}, {150, 10}, {36, 336}, {356, 164}, {330, 190}};
-    for (const LabelBox& box : labelBoxes) {
+    for (const LabelBox& box : labelBoxes()) {
         labels.push_back(box.rect.center());
     }
     for (QPoint at : labels) {

@@ -26,7 +26,7 @@ TEST_F(LabelLook, CategoriesAreGreyedUntilARollEnablesThem) {
     roll({1, 2, 3, 4, 6});
     const QImage after = picture();
     for (int k = 0; k < categoryCount; ++k) {
-        const LabelBox& box = labelBoxes[k];
+        const LabelBox& box = labelBoxes()[k];
         SCOPED_TRACE(std::string(box.name) + " " + std::to_string(box.index));
         EXPECT_GT(textPixels(before, box, greyed()), 20);
         EXPECT_EQ(textPixels(before, box, black), 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../core/fakeplatform.h"
+#include "game/scorecard.h"
 #include "shell/mainwindow.h"
 #include "shell/shell.h"
 
@@ -75,15 +76,9 @@ class ShellTest : public ::testing::Test {
     // One roll and one category a turn, clicked as the player clicks them,
     // until the verdict box has been shown and closed.
     void playWholeGame() {
-        const char* categories[] = {"thrkind", "frkind", "fullh", "sstr",
-                                    "lstr",    "fvkind", "chance"};
-        for (int turn = 1; turn <= 13; ++turn) {
+        for (const Category& category : scorecard) {
             roll({1, 2, 3, 4, 6});
-            if (turn <= 6) {
-                clickOn("numbers", turn);
-            } else {
-                clickOn(categories[turn - 7]);
-            }
+            clickOn(category.label.name, category.label.index);
         }
         ASSERT_TRUE(button("restart")->isVisible());
         ASSERT_FALSE(platform.messages.empty()) << "the verdict box";

@@ -54,9 +54,9 @@ TEST_F(StartupWindow, IsTheFixedYellowWindowWithFiveBlankDice) {
 
 TEST_F(StartupWindow, ScorecardLabelsShowTheirCaptionsColoursAndBorders) {
     const QImage image = picture();
-    for (const LabelBox& box : labelBoxes) {
+    for (const LabelBox& box : labelBoxes()) {
         SCOPED_TRACE(std::string(box.name) + " " + std::to_string(box.index));
-        EXPECT_EQ(label(box.name, box.index)->text(), QString::fromLatin1(box.caption));
+        EXPECT_EQ(label(box.name, box.index)->text(), QString::fromStdString(box.caption));
         EXPECT_EQ(label(box.name, box.index)->geometry(), box.rect);
         EXPECT_TRUE(pixelIs(image, box.rect.topLeft() + QPoint(2, 2), box.background));
         EXPECT_TRUE(pixelIs(image, box.rect.bottomRight() - QPoint(2, 2), box.background));
@@ -70,22 +70,16 @@ TEST_F(StartupWindow, ScorecardLabelsShowTheirCaptionsColoursAndBorders) {
 
 TEST_F(StartupWindow, HeadingsAreSizedToTheirTextAtTheTop) {
     const QImage image = picture();
-    const struct {
-        const char* name;
-        QPoint at;
-        QRgb background;
-        const char* caption;
-    } headings[] = {{"upscores", {0, 0}, qRgb(0, 192, 0), "Upper Scores"},
-                    {"lwscores", {128, 0}, qRgb(192, 0, 0), "Lower Scores"}};
-    for (const auto& heading : headings) {
-        SCOPED_TRACE(heading.name);
-        QLabel* widget = label(heading.name);
-        EXPECT_EQ(widget->text(), QString::fromLatin1(heading.caption));
-        EXPECT_EQ(widget->pos(), heading.at);
+    for (const char* name : {"upscores", "lwscores"}) {
+        SCOPED_TRACE(name);
+        const LabelBox heading = boxOf(name);
+        QLabel* widget = label(name);
+        EXPECT_EQ(widget->text(), QString::fromStdString(heading.caption));
+        EXPECT_EQ(widget->pos(), heading.rect.topLeft());
         const QSize text = widget->fontMetrics().size(0, widget->text());
         EXPECT_GE(widget->width(), text.width());
         EXPECT_GE(widget->height(), text.height());
-        EXPECT_TRUE(pixelIs(image, heading.at + QPoint(2, 2), heading.background));
+        EXPECT_TRUE(pixelIs(image, heading.rect.topLeft() + QPoint(2, 2), heading.background));
         for (QPoint edge : edgeMiddles(widget->geometry())) {
             EXPECT_TRUE(pixelIs(image, edge, black));
         }
@@ -109,9 +103,9 @@ TEST_F(StartupWindow, ShowsOnlyRollWhichHoldsTheFocus) {
         }
     }
     EXPECT_EQ(buttons, (std::vector<QWidget*>{button("restart"), button("exitgame")}));
-    for (int k = 0; k < categoryCount; ++k) {
-        EXPECT_FALSE(label(labelBoxes[k].name, labelBoxes[k].index)->isEnabled())
-            << labelBoxes[k].name << " waits for the first roll";
+    for (const Category& category : scorecard) {
+        EXPECT_FALSE(label(category.label.name, category.label.index)->isEnabled())
+            << category.label.name << " waits for the first roll";
     }
 }
 

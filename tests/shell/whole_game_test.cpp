@@ -93,7 +93,7 @@ TEST_F(WholeGame, PlaysThroughTheWindowToTheVerdictAndRestarts) {
     clickAt(330, 288);
     EXPECT_EQ(platform.endRequests, 0);
 
-    for (const LabelBox& box : labelBoxes) {
+    for (const LabelBox& box : labelBoxes()) {
         EXPECT_EQ(caption(box.name, box.index), box.caption);
     }
     EXPECT_TRUE(button("restart")->isHidden());

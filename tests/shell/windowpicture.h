@@ -1,11 +1,16 @@
 #pragma once
 
+#include "../core/fakeplatform.h"
+#include "game/board.h"
+#include "game/program.h"
+
 #include <QImage>
 #include <QRect>
 #include <array>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace zandiro::testing {
 
@@ -15,26 +20,39 @@ inline const QRgb black = qRgb(0, 0, 0);
 inline const QRgb red = qRgb(255, 0, 0);
 inline const QRgb blue = qRgb(0, 0, 255);
 
-// The dice board in window pixels: dice 1 and 2 in the first row, 3 and 4 in
-// the second, 5 alone in the third.
-inline QPoint bodyAt(int die) {
-    return {264 + 64 * ((die - 1) % 2), 8 + 64 * ((die - 1) / 2)};
+// A control of the main window as a new game shows it, read from the core.
+inline const Control& newGameControl(std::string_view name, int index = -1) {
+    static const Form form = [] {
+        FakePlatform platform;
+        Program program(platform);
+        program.start();
+        return program.zandiro.form;
+    }();
+    return form.get(name, index);
 }
+// A place in the core (a control, a cell of the dice board) as a rectangle.
+inline QRect rectOf(const auto& place) {
+    return {place.left, place.top, place.width, place.height};
+}
+
+// The dice board in window pixels, as the core lays it out.
 inline QRect bodyRect(int die) {
-    return {bodyAt(die), QSize(60, 60)};
+    return rectOf(newGameControl("Rect", die));
+}
+inline QPoint bodyAt(int die) {
+    return bodyRect(die).topLeft();
 }
 inline QRect markerRect(int die) {
-    return {bodyAt(die) + QPoint(3, 25), QSize(54, 12)};
+    return rectOf(newGameControl("Hold", die));
 }
-inline const QRect sixthSlot{328, 136, 60, 60};
-inline const QRect diceBoard{256, 0, 140, 204};
+inline const QRect sixthSlot = rectOf(cellOf(boardRows, boardColumns));
+// The cells and the margin around them up to the window's edges.
+inline const QRect diceBoard = rectOf(cellOf(1, 1)).united(sixthSlot).adjusted(-8, -8, 8, 8);
 
 // Pip places 1 to 7 on a die: top left, top right, middle left, centre,
-// middle right, bottom left, bottom right.
+// middle right, bottom left, bottom right; die d owns pips 7d - 6 to 7d.
 inline QRect pipRect(int die, int place) {
-    static const QPoint offsets[] = {{8, 8},   {40, 8}, {8, 24}, {24, 24},
-                                     {40, 24}, {8, 40}, {40, 40}};
-    return {bodyAt(die) + offsets[place - 1], QSize(13, 13)};
+    return rectOf(newGameControl("pip", 7 * (die - 1) + place));
 }
 inline QPoint pipCentre(int die, int place) {
     return pipRect(die, place).topLeft() + QPoint(6, 6);
