@@ -120,6 +120,11 @@ bool standsOnWindow(const Form& form, FocusPlace place) {
     return false;
 }
 
+// A text the page passed, where a missing one reads as empty.
+std::string_view textOf(const char* text) {
+    return text == nullptr ? std::string_view() : std::string_view(text);
+}
+
 } // namespace
 } // namespace zandiro::web
 
@@ -130,7 +135,7 @@ extern "C" {
 
 // Room for the compiled catalogue of the player's language, before the start.
 EMSCRIPTEN_KEEPALIVE unsigned char* zw_catalogue(int size) {
-    return catalogueBuffer(static_cast<std::size_t>(size));
+    return catalogueBuffer(static_cast<std::size_t>(size < 0 ? 0 : size));
 }
 
 // The languages the page has catalogues for, separated by blanks.
@@ -140,7 +145,7 @@ EMSCRIPTEN_KEEPALIVE const char* zw_languages() {
 
 // Starts the game in `language` ("" for English) and shows its window.
 EMSCRIPTEN_KEEPALIVE void zw_start(const char* language) {
-    if (*language != '\0') {
+    if (!textOf(language).empty()) {
         useCatalogue(language);
     }
     page().program.start();
@@ -194,7 +199,7 @@ EMSCRIPTEN_KEEPALIVE void zw_pointer(int what, double drawnX, double y, int butt
 // typed (KeyboardEvent.key). Answers 1 when the game took it, so the page
 // keeps the browser from acting on it too.
 EMSCRIPTEN_KEEPALIVE int zw_key(const char* code, const char* typed, int modifiers, int repeat) {
-    const std::int16_t virtualKey = virtualKeyOf(code);
+    const std::int16_t virtualKey = virtualKeyOf(textOf(code));
     if (virtualKey == 0 || !takesEvents()) {
         return 0;
     }
@@ -203,13 +208,13 @@ EMSCRIPTEN_KEEPALIVE int zw_key(const char* code, const char* typed, int modifie
         deliver([&] { program.cheat.Form_KeyDown(virtualKey, 0); });
         return 1;
     }
-    return mainWindowKey(virtualKey, typed, modifiers, repeat != 0) ? 1 : 0;
+    return mainWindowKey(virtualKey, textOf(typed), modifiers, repeat != 0) ? 1 : 0;
 }
 
 // A click that an assistive technology asks of a place, by its element's id.
 EMSCRIPTEN_KEEPALIVE void zw_activate(const char* id) {
     Program& program = page().program;
-    const FocusPlace place = placeFromId(id);
+    const FocusPlace place = placeFromId(textOf(id));
     if (standsOnWindow(program.zandiro.form, place)) {
         deliver([&] { activate(program.zandiro, place); });
     }
