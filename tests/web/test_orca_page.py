@@ -36,14 +36,6 @@ FLAGS = ["--no-sandbox", "--force-renderer-accessibility", "--disable-gpu", "--d
          "--disable-sync", "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1"]
 
 
-class Site(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".mjs": "text/javascript", ".wasm": "application/wasm"}
-
-    def log_message(self, *arguments):
-        pass
-
-
 def wait_until(condition, what):
     deadline = time.monotonic() + TIMEOUT
     while not (result := condition()):
@@ -55,7 +47,8 @@ def wait_until(condition, what):
 
 class ScreenReaderInChromium(unittest.TestCase):
     def test_orca_says_the_roll_the_hold_and_the_score_once(self):
-        handler = functools.partial(Site, directory=os.environ["ZANDIRO_SITE"])
+        handler = functools.partial(http.server.SimpleHTTPRequestHandler,
+                                    directory=os.environ["ZANDIRO_SITE"])
         server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=server.serve_forever, daemon=True).start()
         self.addCleanup(server.server_close)
