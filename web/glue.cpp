@@ -97,16 +97,18 @@ bool mainWindowKey(std::int16_t virtualKey, std::string_view typed, int modifier
     return true;
 }
 
-bool pushButtonAt(const Form& form, double x, double y) {
+// The push button at a point, if there is one.
+ControlId pushButtonAt(const Form& form, double x, double y) {
     const ControlId target = controlAt(form, x, y);
-    return target != noControl && form.at(target).kind == ControlKind::PushButton;
+    return target != noControl && form.at(target).kind == ControlKind::PushButton ? target
+                                                                                  : noControl;
 }
 
 // A press on a push button gives it the focus, as it does on the desktop.
 void focusPressedButton(Program& program, double x, double y) {
     const Form& form = program.zandiro.form;
-    if (pushButtonAt(form, x, y)) {
-        program.keyboard.focusOn(placeOf(form.at(controlAt(form, x, y))));
+    if (const ControlId button = pushButtonAt(form, x, y); button != noControl) {
+        program.keyboard.focusOn(placeOf(form.at(button)));
     }
 }
 
@@ -184,7 +186,7 @@ EMSCRIPTEN_KEEPALIVE void zw_pointer(int what, double drawnX, double y, int butt
         // of its own, as a desktop's buttons do; anywhere else it is the
         // window's double-click.
         deliver([&] {
-            if (pushButtonAt(z.form, x, y)) {
+            if (pushButtonAt(z.form, x, y) != noControl) {
                 focusPressedButton(program, x, y);
                 z.mouseDown(x, y);
             } else {
