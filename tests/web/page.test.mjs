@@ -41,10 +41,7 @@ test('the controls stand where the game puts them, in the game\'s colours', { ti
                  'rgb(255, 255, 0)');
   }));
 
-function rgb(hex) {
-  const [r, g, b] = [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16));
-  return `rgb(${r}, ${g}, ${b})`;
-}
+const rgb = (hex) => `rgb(${[1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16)).join(', ')})`;
 
 const doubleClickAt = async (page, x, y) => {
   const point = await screenPoint(page, x, y);

@@ -14,7 +14,6 @@ const types = {
   '.css': 'text/css',
   '.png': 'image/png',
   '.mo': 'application/octet-stream',
-  '.json': 'application/json',
   '.svg': 'image/svg+xml',
 };
 
