@@ -1,6 +1,6 @@
 #include "shell/accessibility.h"
 
-#include "game/speech.h"
+#include "input/speech.h"
 #include "shell/controlwidgets.h"
 #include "shell/mainwindow.h"
 

@@ -1,7 +1,7 @@
 #include "shell/controlwidgets.h"
 
 #include "form/contrast.h"
-#include "game/direction.h"
+#include "input/direction.h"
 #include "shell/focusring.h"
 #include "shell/fontmap.h"
 #include "shell/roundedbox.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/control.h"
-#include "game/keyboard.h"
+#include "input/keyboard.h"
 
 #include <QEvent>
 #include <QLabel>

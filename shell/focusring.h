@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/keyboard.h"
+#include "input/keyboard.h"
 
 class QPainter;
 class QWidget;

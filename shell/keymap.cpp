@@ -1,6 +1,6 @@
 #include "shell/keymap.h"
 
-#include "codewindow/virtualkeys.h"
+#include "input/virtualkeys.h"
 
 namespace zandiro {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/gamekeys.h"
+#include "input/gamekeys.h"
 
 #include <QKeyEvent>
 #include <cstdint>

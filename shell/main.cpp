@@ -1,4 +1,4 @@
-#include "game/direction.h"
+#include "input/direction.h"
 #include "shell/commandline.h"
 #include "shell/display.h"
 #include "shell/language.h"

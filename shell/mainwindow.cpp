@@ -1,10 +1,10 @@
 #include "shell/mainwindow.h"
 
 #include "game/board.h"
-#include "game/direction.h"
-#include "game/gamekeys.h"
+#include "input/direction.h"
+#include "input/gamekeys.h"
 #include "game/layout.h"
-#include "game/speech.h"
+#include "input/speech.h"
 #include "shell/announcer.h"
 #include "shell/controlwidgets.h"
 #include "shell/keymap.h"

@@ -1,11 +1,11 @@
 // The page's one way into the game: the functions its module calls. Each event
 // goes through Program::handle, as on the desktop, and the page then reads the
 // game again through zw_view.
-#include "codewindow/virtualkeys.h"
+#include "input/virtualkeys.h"
 #include "form/hittest.h"
-#include "game/direction.h"
-#include "game/gamekeys.h"
-#include "game/keyboard.h"
+#include "input/direction.h"
+#include "input/gamekeys.h"
+#include "input/keyboard.h"
 #include "game/layout.h"
 #include "game/program.h"
 #include "web/catalogue.h"

@@ -1,6 +1,6 @@
 #include "web/keycodes.h"
 
-#include "codewindow/virtualkeys.h"
+#include "input/virtualkeys.h"
 
 #include <iterator>
 

@@ -2,10 +2,10 @@
 
 #include "form/contrast.h"
 #include "form/fontfaces.h"
-#include "game/direction.h"
-#include "game/keyboard.h"
+#include "input/direction.h"
+#include "input/keyboard.h"
 #include "game/layout.h"
-#include "game/speech.h"
+#include "input/speech.h"
 #include "game/windowtexts.h"
 #include "web/json.h"
 

@@ -1,6 +1,6 @@
 #include "codewindow/cheat.h"
 
-#include "codewindow/virtualkeys.h"
+#include "input/virtualkeys.h"
 #include "game/numbertext.h"
 #include "game/translation.h"
 

@@ -17,6 +17,11 @@ class Platform {
     // event (a browser cannot wait inside a handler), or return when the
     // player has closed it.
     virtual void messageBox(const std::string& text) = 0;
+    // Whether the box shows once the event has returned, and stays open until
+    // the player closes it (Input::Kind::MessageClosed); the game takes no
+    // other input meanwhile. A platform whose box returns when it is closed
+    // keeps the default.
+    virtual bool showsBoxAfterEvent() const { return false; }
     // Ends the program at once, every window included.
     virtual void endProgram() = 0;
     // Seeds the random source from the clock.

@@ -1,4 +1,4 @@
-#include "game/keyboard.h"
+#include "input/keyboard.h"
 #include "gamefixture.h"
 
 namespace zandiro::testing {

@@ -1,4 +1,4 @@
-#include "game/speech.h"
+#include "input/speech.h"
 #include "gamefixture.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "codewindow/virtualkeys.h"
+#include "input/virtualkeys.h"
 #include "core/fakeplatform.h"
 #include "game/numbertext.h"
 #include "game/program.h"

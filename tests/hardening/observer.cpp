@@ -1,4 +1,4 @@
-#include "codewindow/virtualkeys.h"
+#include "input/virtualkeys.h"
 #include "game/board.h"
 #include "game/scorecard.h"
 #include "invariants.h"

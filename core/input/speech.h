@@ -1,7 +1,8 @@
 #pragma once
 
-#include "game/keyboard.h"
 #include "game/zandiro.h"
+#include "input/hearing.h"
+#include "input/keyboard.h"
 
 #include <string>
 
@@ -22,10 +23,10 @@ std::string categoryDescription(const Zandiro& z, int category);
 // empty before the turn's first roll.
 std::string rollDescription(const Zandiro& z, const Module1& rules);
 
-// What the player hears after a key, as the game stands now: the roll as the
+// What the player hears after an input, as the game stands now: the roll as the
 // Roll button's description reads; "Die 3: 5, held" or "Die 3: 5, released";
 // "Full House: 25, total 78" (the category's caption, blanks evened out, and
-// the grand total). Empty when the key changed nothing.
+// the grand total). Empty when the input changed nothing.
 std::string announcementText(const Zandiro& z, const Module1& rules, const Announcement& said);
 
 } // namespace zandiro

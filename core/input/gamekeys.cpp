@@ -1,6 +1,6 @@
-#include "game/gamekeys.h"
+#include "input/gamekeys.h"
 
-#include "codewindow/virtualkeys.h"
+#include "input/virtualkeys.h"
 
 namespace zandiro {
 namespace {

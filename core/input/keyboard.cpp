@@ -1,4 +1,4 @@
-#include "game/keyboard.h"
+#include "input/keyboard.h"
 
 #include "form/hittest.h"
 #include "game/board.h"
@@ -134,7 +134,24 @@ FocusPlace placeOf(const Control& c) {
     return {};
 }
 
+bool isPlace(FocusPlace place) {
+    switch (place.kind) {
+    case FocusKind::Button:
+        return place.number >= 1 && place.number <= buttonCount;
+    case FocusKind::Die:
+        return place.number >= 1 && place.number <= diceCount;
+    case FocusKind::Category:
+        return place.number >= 1 && place.number <= categoryCount;
+    case FocusKind::None:
+        break;
+    }
+    return false;
+}
+
 bool takesFocus(const Zandiro& z, FocusPlace place) {
+    if (!isPlace(place)) {
+        return false;
+    }
     switch (place.kind) {
     case FocusKind::Button:
     case FocusKind::Category:
@@ -218,24 +235,12 @@ void Keyboard::press(GameKey key, int die) {
         focus_ = at == order.begin() || at == order.end() ? order.back() : *(at - 1);
         break;
     case GameKey::Activate:
-        if (focus_ == rollButton) {
-            announce(Announcement::Kind::Roll, 0);
-        } else if (focus_.kind == FocusKind::Category) {
-            announce(Announcement::Kind::Score, focus_.number);
-        }
         activate(z_, focus_);
         break;
     case GameKey::Die:
-        // The focused die's own checked state says it.
-        if (focus_ != FocusPlace{FocusKind::Die, die}) {
-            announce(Announcement::Kind::Hold, die);
-        }
         clickDie(z_, die);
         break;
     case GameKey::Roll:
-        if (takesFocus(z_, rollButton)) {
-            announce(Announcement::Kind::Roll, 0);
-        }
         activate(z_, rollButton);
         break;
     case GameKey::Quit:
@@ -275,12 +280,6 @@ FocusPlace Keyboard::focus() const {
 void Keyboard::settle() {
     focus_ = focus();
     generation_ = z_.window.generation;
-}
-
-// Kept before the key acts: a score's text is read while the verdict of the
-// game is still open.
-void Keyboard::announce(Announcement::Kind kind, int number) {
-    said_ = {kind, number, focus_, said_.serial + 1};
 }
 
 } // namespace zandiro

@@ -1,4 +1,4 @@
-#include "game/speech.h"
+#include "input/speech.h"
 
 #include "game/board.h"
 #include "game/scorecard.h"

@@ -1,4 +1,4 @@
-#include "game/direction.h"
+#include "input/direction.h"
 
 #include "game/board.h"
 #include "game/translation.h"

@@ -26,6 +26,8 @@ ControlRef buttonControl(int number);
 ControlRef controlOf(FocusPlace place);
 FocusPlace placeOf(const Control& c);
 
+// Whether the place is one of the window's: a number within its kind's count.
+bool isPlace(FocusPlace place);
 // The places that take the focus now, in Tab order: the shown and enabled
 // buttons, the dice, then the enabled categories.
 std::vector<FocusPlace> focusOrder(const Zandiro& z);
@@ -44,18 +46,6 @@ void activate(Zandiro& z, FocusPlace place);
 
 // The keys of the main window.
 enum class GameKey { Tab, BackTab, Left, Right, Up, Down, Activate, Die, Roll, Quit };
-
-// What a key gave a screen reader to say: the roll, a die held or released
-// by its digit, a category scored. Its text is made from the game as it
-// stands (speech.h), so that it is ready while the verdict of the game's last
-// category is still open.
-struct Announcement {
-    enum class Kind { None, Roll, Hold, Score };
-    Kind kind = Kind::None;
-    int number = 0;  // Hold: the die; Score: the category
-    FocusPlace from; // the place that had the focus when the key was pressed
-    int serial = 0;  // counts the keys that announced, so that each is said once
-};
 
 // The keyboard of the main window: which place has the focus and what each
 // key does to it and to the game. The game alone decides where the focus is;
@@ -76,15 +66,10 @@ class Keyboard {
     // Ends every event: a place that no longer takes the focus passes it on,
     // and a new game starts with the focus on its first place.
     void settle();
-    // What the last key that says something said.
-    const Announcement& announcement() const { return said_; }
 
   private:
-    void announce(Announcement::Kind kind, int number);
-
     Zandiro& z_;
     FocusPlace focus_;
-    Announcement said_;
     int generation_ = 0;
 };
 
