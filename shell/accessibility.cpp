@@ -6,6 +6,7 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QPushButton>
 
 namespace zandiro {
 namespace {
@@ -52,7 +53,8 @@ class MainWindowAccessible : public QAccessibleWidget {
     }
 };
 
-// What dice and categories share: a click through the main window.
+// What the places share: a click through the main window, as the game's own
+// activation of the place.
 class PlaceAccessible : public QAccessibleWidget {
   public:
     PlaceAccessible(QWidget* widget, QAccessible::Role role, QString action)
@@ -125,6 +127,20 @@ class CategoryAccessible : public PlaceAccessible {
     QLabel* label_;
 };
 
+// Roll, Restart and Exit: named by their captions.
+class ButtonAccessible : public PlaceAccessible {
+  public:
+    explicit ButtonAccessible(QPushButton* button)
+        : PlaceAccessible(button, QAccessible::Button, pressAction()), button_(button) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? button_->text() : QAccessibleWidget::text(t);
+    }
+
+  private:
+    QPushButton* button_;
+};
+
 QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr) {
@@ -134,6 +150,8 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
         return new MainWindowAccessible(widget);
     }
     switch (focusPlaceOf(widget).kind) {
+    case FocusKind::Button:
+        return new ButtonAccessible(static_cast<QPushButton*>(widget));
     case FocusKind::Die:
         return new DieAccessible(widget);
     case FocusKind::Category:

@@ -8,8 +8,8 @@
 
 namespace zandiro {
 
-CheatWindow::CheatWindow(Cheat& cheat, std::function<void(const EventCall&)> deliver)
-    : cheat_(cheat), deliver_(std::move(deliver)), label_(new LabelWidget(this)) {
+CheatWindow::CheatWindow(const Cheat& cheat, std::function<bool(const Input&)> send)
+    : cheat_(cheat), send_(std::move(send)), label_(new LabelWidget(this)) {
     setFixedSize(cheatClientWidth, cheatClientHeight);
     setFocusPolicy(Qt::StrongFocus);
     label_->apply(cheat_.Label1);
@@ -26,12 +26,12 @@ void CheatWindow::sync() {
 
 // Every key-down counts, auto-repeated ones included.
 void CheatWindow::keyPressEvent(QKeyEvent* event) {
-    deliver_([this, event] { cheat_.Form_KeyDown(virtualKeyCode(*event), 0); });
+    send_(keyDown(GameWindow::Code, virtualKeyCode(*event)));
 }
 
 void CheatWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    deliver_([this] { cheat_.closeBox(); });
+    send_(closeBoxOf(GameWindow::Code));
 }
 
 } // namespace zandiro

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "codewindow/cheat.h"
-#include "game/program.h"
+#include "input/input.h"
 
 #include <QWidget>
 #include <functional>
@@ -12,10 +12,10 @@ class LabelWidget;
 
 // The code window on screen. It takes every key-down itself (its label never
 // takes the focus) and hands it to the game as a virtual-key code, through
-// `deliver`, which runs the event in the game and refreshes the windows.
+// `send`, which hands the game the input and refreshes the windows.
 class CheatWindow : public QWidget {
   public:
-    CheatWindow(Cheat& cheat, std::function<void(const EventCall&)> deliver);
+    CheatWindow(const Cheat& cheat, std::function<bool(const Input&)> send);
 
     void sync();
 
@@ -24,8 +24,8 @@ class CheatWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    Cheat& cheat_;
-    std::function<void(const EventCall&)> deliver_;
+    const Cheat& cheat_;
+    std::function<bool(const Input&)> send_;
     LabelWidget* label_;
 };
 

@@ -1,8 +1,6 @@
 #include "shell/mainwindow.h"
 
 #include "game/board.h"
-#include "input/direction.h"
-#include "input/gamekeys.h"
 #include "game/layout.h"
 #include "input/speech.h"
 #include "shell/announcer.h"
@@ -42,8 +40,8 @@ struct MainWindow::Spoken {
     std::array<std::string, categoryCount + 1> descriptions;
 };
 
-MainWindow::MainWindow(Program& program, std::function<void(const EventCall&)> deliver)
-    : program_(program), game_(program.zandiro), deliver_(std::move(deliver)),
+MainWindow::MainWindow(const Program& program, std::function<bool(const Input&)> send)
+    : program_(program), game_(program.zandiro), send_(std::move(send)),
       spoken_(std::make_unique<Spoken>()) {
     installEventFilter(this);
     setFixedSize(mainClientWidth, mainClientHeight);
@@ -86,7 +84,7 @@ QWidget* MainWindow::widgetFor(FocusPlace place) const {
 }
 
 void MainWindow::activate(FocusPlace place) {
-    deliver_([this, place] { zandiro::activate(game_, place); });
+    send_(activateAt(place));
 }
 
 void MainWindow::showFocus() {
@@ -96,11 +94,11 @@ void MainWindow::showFocus() {
     }
 }
 
-// Said from the place that had the focus when the key was pressed, before the
+// Said from the place that had the focus when the input came, before the
 // widgets change: a control that is disabled passes Qt's focus on, and a
 // screen reader speaks only what the focused object says.
 void MainWindow::sayWhatTheKeySaid() {
-    const Announcement& said = program_.keyboard.announcement();
+    const Announcement& said = program_.announcement();
     if (said.serial == announced_) {
         return;
     }
@@ -159,16 +157,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         repeats_.released(key->key(), key->timestamp());
         return false;
     }
-    case QEvent::MouseButtonPress: {
-        // A press on a push button gives it the focus, on screen and in the
-        // game alike: the game hears where the press went. Moves the toolkit
-        // makes on its own (from a control being disabled) it never hears.
-        auto* widget = qobject_cast<QWidget*>(watched);
-        const FocusPlace place = widget != nullptr ? focusPlaceOf(widget) : FocusPlace{};
-        if (place.kind == FocusKind::Button) {
-            deliver_([this, place] { program_.keyboard.focusOn(place); });
-        }
-        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        // A disabled button passes its presses on to the window.
+        auto* button = qobject_cast<QPushButton*>(watched);
+        return button != nullptr && button->isEnabled() &&
+               buttonMouseEvent(button, static_cast<QMouseEvent*>(event));
     }
     default:
         return false;
@@ -176,17 +171,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::keyPress(QKeyEvent* event) {
-    const std::optional<MainKey> key = mainKey(virtualKeyCode(*event), keyModifiers(*event));
     const bool repeat = repeats_.isRepeat(event->key(), event->timestamp(), event->isAutoRepeat());
-    if (!key) {
-        return false;
-    }
-    if (!(key->once && repeat)) {
-        // Left and Right point the way the player sees, in a mirrored window too.
-        const GameKey pressed = isRightToLeft() ? mirroredKey(key->key) : key->key;
-        deliver_([this, pressed, &key] { program_.keyboard.press(pressed, key->die); });
-    }
-    return true;
+    return send_(keyDown(GameWindow::Main, virtualKeyCode(*event), keyModifiers(*event), repeat));
+}
+
+// A push button's presses go to the game at their place in the window: the
+// game decides what they hit, gives the button the focus and clicks it. The
+// button still takes the left button's presses, to be drawn pressed down; its
+// own clicked signal reaches no one. It would pass the other buttons on to
+// the window, which would hand them to the game a second time.
+bool MainWindow::buttonMouseEvent(QWidget* button, const QMouseEvent* event) {
+    const QPointF at = button->mapTo(this, event->position());
+    const Input::Kind kind = event->type() == QEvent::MouseButtonPress ? Input::Kind::Press
+                             : event->type() == QEvent::MouseButtonRelease
+                                 ? Input::Kind::Release
+                                 : Input::Kind::DoubleClick;
+    sendPointer(kind, at, event->button());
+    return event->button() != Qt::LeftButton;
 }
 
 // The controls are made anew in the game's drawing order, back to front, with
@@ -213,8 +214,6 @@ void MainWindow::rebuild() {
         widget->installEventFilter(this);
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             buttons.emplace_back(form.at(id).tabIndex, button);
-            QObject::connect(button, &QPushButton::clicked, this,
-                             [this, id] { deliver_([this, id] { game_.click(id); }); });
         }
     }
     for (const auto& [tab, button] : buttons) {
@@ -245,32 +244,28 @@ void MainWindow::centreOnScreen() {
          available.y() + (available.height() - frame.height()) / 2);
 }
 
-// A right-to-left window is drawn mirrored; the game gets its own x.
-QPointF MainWindow::gamePosition(const QMouseEvent* event) const {
-    const QPointF at = event->position();
-    return isRightToLeft() ? QPointF(mirroredX(at.x(), width()), at.y()) : at;
+// Points go to the game as drawn; a mirrored window's are turned back there.
+void MainWindow::sendPointer(Input::Kind kind, QPointF at, Qt::MouseButton button) {
+    send_(pointerAt(kind, at.x(), at.y(), gameButton(button)));
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = gamePosition(event);
-    deliver_([&] { game_.mouseDown(at.x(), at.y()); });
+    sendPointer(Input::Kind::Press, event->position(), event->button());
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF at = gamePosition(event);
-    deliver_([&] { game_.mouseUp(gameButton(event->button()), at.x(), at.y()); });
+    sendPointer(Input::Kind::Release, event->position(), event->button());
 }
 
 // The second press of a double-click is not a press: only the double-click
 // goes to the game.
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPointF at = gamePosition(event);
-    deliver_([&] { game_.dblClick(at.x(), at.y()); });
+    sendPointer(Input::Kind::DoubleClick, event->position(), event->button());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    deliver_([this] { game_.closeBox(); });
+    send_(closeBoxOf(GameWindow::Main));
 }
 
 } // namespace zandiro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/program.h"
+#include "input/input.h"
 #include "shell/focusring.h"
 #include "shell/keyrepeat.h"
 
@@ -14,14 +15,15 @@ namespace zandiro {
 class ControlWidget;
 
 // The main window on screen: one widget per control of the game's main
-// window, copied from the game after every event. Presses, releases and
-// double-clicks on the window go to the game, which decides what they hit.
-// Keys anywhere on the window go to the game's keyboard, which also says
-// which widget holds the focus.
+// window, copied from the game after every input. Presses, releases and
+// double-clicks on the window and its push buttons go to the game as they are
+// drawn, and the game decides what they hit. Keys anywhere on the window go
+// to the game, which also says which widget holds the focus.
 class MainWindow : public QWidget {
   public:
-    // `deliver` runs an event in the game and refreshes the windows.
-    MainWindow(Program& program, std::function<void(const EventCall&)> deliver);
+    // `send` hands the game an input and refreshes the windows; it answers
+    // whether the game took the input.
+    MainWindow(const Program& program, std::function<bool(const Input&)> send);
     ~MainWindow() override;
 
     // Copies the game's window into the widgets; builds them afresh (and
@@ -45,16 +47,17 @@ class MainWindow : public QWidget {
 
   private:
     bool keyPress(QKeyEvent* event);
-    QPointF gamePosition(const QMouseEvent* event) const;
+    bool buttonMouseEvent(QWidget* button, const QMouseEvent* event);
+    void sendPointer(Input::Kind kind, QPointF at, Qt::MouseButton button);
     void showFocus();
     void sayWhatTheKeySaid();
     void tellAssistiveTechnology();
     void rebuild();
     void centreOnScreen();
 
-    Program& program_;
-    Zandiro& game_;
-    std::function<void(const EventCall&)> deliver_;
+    const Program& program_;
+    const Zandiro& game_;
+    std::function<bool(const Input&)> send_;
     std::vector<ControlWidget*> widgets_;
     std::vector<Control> shown_;
     int generation_ = 0;

@@ -7,15 +7,15 @@
 namespace zandiro {
 
 Shell::Shell(Platform& platform)
-    : program_(platform),
-      main_(std::make_unique<MainWindow>(program_, [this](const EventCall& e) { deliver(e); })) {
+    : game_(platform),
+      main_(std::make_unique<MainWindow>(game_.program(),
+                                         [this](const Input& input) { return deliver(input); })) {
     installAccessibility();
 }
 
 Shell::~Shell() = default;
 
 void Shell::start() {
-    program_.start();
     refresh();
 }
 
@@ -25,24 +25,26 @@ void Shell::refresh() {
     if (ended_) {
         return;
     }
-    if (program_.cheat.window.loaded && !cheat_) {
-        cheat_ = std::make_unique<CheatWindow>(program_.cheat,
-                                               [this](const EventCall& e) { deliver(e); });
+    const Program& program = game_.program();
+    if (program.cheat.window.loaded && !cheat_) {
+        cheat_ = std::make_unique<CheatWindow>(
+            program.cheat, [this](const Input& input) { return deliver(input); });
     }
-    if (program_.zandiro.window.visible) {
+    if (program.zandiro.window.visible) {
         main_->sync();
     }
     if (cheat_) {
         cheat_->sync();
     }
-    if (!program_.zandiro.window.visible) {
+    if (!program.zandiro.window.visible) {
         main_->sync();
     }
 }
 
-void Shell::deliver(const EventCall& event) {
-    program_.handle(event);
+bool Shell::deliver(const Input& input) {
+    const bool taken = game_.handle(input);
     refresh();
+    return taken;
 }
 
 void Shell::end() {

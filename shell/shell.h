@@ -1,7 +1,7 @@
 #pragma once
 
+#include "game/game.h"
 #include "game/platform.h"
-#include "game/program.h"
 
 #include <memory>
 
@@ -11,7 +11,7 @@ class MainWindow;
 class CheatWindow;
 
 // The program on screen: the game and its two windows, kept in step with it
-// after every event.
+// after every input.
 class Shell {
   public:
     explicit Shell(Platform& platform);
@@ -19,22 +19,23 @@ class Shell {
     Shell(const Shell&) = delete;
     Shell& operator=(const Shell&) = delete;
 
-    // Creates and shows the start window.
+    // Shows the start window.
     void start();
     // Copies the game's state into both windows.
     void refresh();
-    // Runs an event of either window in the game, then refreshes.
-    void deliver(const EventCall& event);
+    // Hands the game what the player did, then refreshes. Answers whether the
+    // game took it.
+    bool deliver(const Input& input);
     // Hides every window for good: the program is ending.
     void end();
 
-    Program& program() { return program_; }
+    const Program& program() const { return game_.program(); }
     MainWindow& mainWindow() { return *main_; }
     // The code window, or null while it has never been loaded.
     CheatWindow* cheatWindow() { return cheat_.get(); }
 
   private:
-    Program program_;
+    Game game_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<CheatWindow> cheat_;
     bool ended_ = false;

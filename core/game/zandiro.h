@@ -66,9 +66,13 @@ class Zandiro {
     Control& control(std::string_view name) { return form.get(name); }
     const Control& control(std::string_view name) const { return form.get(name); }
     Control& Hold(int d) { return form.get("Hold", d); }
+    const Control& Hold(int d) const { return form.get("Hold", d); }
     Control& Rect(int d) { return form.get("Rect", d); }
+    const Control& Rect(int d) const { return form.get("Rect", d); }
     Control& pip(int k) { return form.get("pip", k); }
+    const Control& pip(int k) const { return form.get("pip", k); }
     Control& numbers(int k) { return form.get("numbers", k); }
+    const Control& numbers(int k) const { return form.get("numbers", k); }
     // A category is used exactly while its label's text is the used colour,
     // blue.
     bool isUsed(std::string_view name, int index = -1) const;

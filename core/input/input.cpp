@@ -1,9 +1,7 @@
 #include "input/input.h"
 
 namespace zandiro {
-namespace {
-
-Input pointerInput(Input::Kind kind, double x, double y, MouseButton button) {
+Input pointerAt(Input::Kind kind, double x, double y, MouseButton button) {
     Input input;
     input.kind = kind;
     input.x = x;
@@ -12,18 +10,16 @@ Input pointerInput(Input::Kind kind, double x, double y, MouseButton button) {
     return input;
 }
 
-} // namespace
-
 Input pressAt(double x, double y, MouseButton button) {
-    return pointerInput(Input::Kind::Press, x, y, button);
+    return pointerAt(Input::Kind::Press, x, y, button);
 }
 
 Input releaseAt(double x, double y, MouseButton button) {
-    return pointerInput(Input::Kind::Release, x, y, button);
+    return pointerAt(Input::Kind::Release, x, y, button);
 }
 
 Input doubleClickAt(double x, double y) {
-    return pointerInput(Input::Kind::DoubleClick, x, y, MouseButton::Left);
+    return pointerAt(Input::Kind::DoubleClick, x, y, MouseButton::Left);
 }
 
 Input keyDown(GameWindow window, std::int16_t virtualKey, KeyModifiers modifiers, bool repeat) {

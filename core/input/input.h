@@ -41,6 +41,8 @@ struct Input {
     FocusPlace place;
 };
 
+// A press, release or double-click of `button` at a point.
+Input pointerAt(Input::Kind kind, double x, double y, MouseButton button = MouseButton::Left);
 Input pressAt(double x, double y, MouseButton button = MouseButton::Left);
 Input releaseAt(double x, double y, MouseButton button = MouseButton::Left);
 Input doubleClickAt(double x, double y);

@@ -121,7 +121,10 @@ TEST_F(KeyboardPlay, TheAccessibleTreeNamesDiceAndCategories) {
     EXPECT_TRUE(threes->state().disabled);
     EXPECT_EQ(rollButton->text(QAccessible::Description), "");
 
-    roll({3, 3, 3, 1, 2});
+    EXPECT_EQ(rollButton->text(QAccessible::Name), "Roll");
+    platform.rollFaces({3, 3, 3, 1, 2});
+    rollButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    settle();
     EXPECT_EQ(rollButton->text(QAccessible::Description), "Rolled 3, 3, 3, 1, 2, 2 rolls left");
     EXPECT_EQ(die3->text(QAccessible::Name), "Die 3: 3");
     EXPECT_FALSE(die3->state().checked);

@@ -24,7 +24,7 @@ class ShellTest : public ::testing::Test {
     }
 
     MainWindow& window() { return shell.mainWindow(); }
-    Zandiro& game() { return shell.program().zandiro; }
+    const Zandiro& game() { return shell.program().zandiro; }
 
     QWidget* widget(const char* name, int index = -1) {
         return window().widgetFor(game().form.find(name, index));

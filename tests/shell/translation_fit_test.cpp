@@ -1,4 +1,8 @@
 #include "../core/fakeplatform.h"
+#include "form/hittest.h"
+#include "game/layout.h"
+#include "game/scorecard.h"
+#include "input/direction.h"
 #include "shell/cheatwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/shell.h"
@@ -7,6 +11,8 @@
 #include <QLabel>
 #include <QStyleOptionButton>
 #include <QTextLayout>
+#include <algorithm>
+#include <array>
 #include <clocale>
 #include <libintl.h>
 
@@ -57,25 +63,61 @@ void expectCaptionsFit(const QString& language, Shell& shell) {
     }
 }
 
-// Every category at its widest score (Zandiro's caption is the same in every
-// language), the totals at five digits.
-void scoreWidest(Zandiro& game) {
-    using Turn = std::pair<std::array<int, 5>, void (Zandiro::*)()>;
-    for (const auto& [faces, handler] :
-         {Turn{{6, 6, 6, 6, 6}, &Zandiro::thrkind_Click},
-          Turn{{6, 6, 6, 6, 6}, &Zandiro::frkind_Click},
-          Turn{{6, 6, 6, 6, 6}, &Zandiro::chance_Click},
-          Turn{{6, 6, 6, 5, 5}, &Zandiro::fullh_Click}, Turn{{1, 2, 3, 4, 5}, &Zandiro::sstr_Click},
-          Turn{{2, 3, 4, 5, 6}, &Zandiro::lstr_Click}}) {
-        std::copy(faces.begin(), faces.end(), game.dice.begin() + 1);
-        (game.*handler)();
+// The dice that give each category its widest score, in scorecard order.
+constexpr std::array<std::array<int, 5>, categoryCount> widest{{{1, 1, 1, 1, 1},
+                                                                {2, 2, 2, 2, 2},
+                                                                {3, 3, 3, 3, 3},
+                                                                {4, 4, 4, 4, 4},
+                                                                {5, 5, 5, 5, 5},
+                                                                {6, 6, 6, 6, 6},
+                                                                {6, 6, 6, 6, 6},
+                                                                {6, 6, 6, 6, 6},
+                                                                {6, 6, 6, 5, 5},
+                                                                {1, 2, 3, 4, 5},
+                                                                {2, 3, 4, 5, 6},
+                                                                {6, 6, 6, 6, 6},
+                                                                {6, 6, 6, 6, 6}}};
+
+// Every category at its widest score, the totals at five digits: Zandiro,
+// whose caption is the same in every language, stays open while it scores.
+void scoreWidest(Shell& shell, FakePlatform& platform) {
+    const auto turn = [&](int category) {
+        const auto& faces = widest[static_cast<std::size_t>(category - 1)];
+        platform.rollFaces({faces[0], faces[1], faces[2], faces[3], faces[4]});
+        shell.deliver(activateAt({FocusKind::Button, 1}));
+        shell.deliver(activateAt({FocusKind::Category, category}));
+    };
+    const auto isZandiro = [](const Category& c) {
+        return std::string_view(c.label.name) == "fvkind";
+    };
+    const int zandiro =
+        static_cast<int>(std::find_if(std::begin(scorecard), std::end(scorecard), isZandiro) -
+                         std::begin(scorecard)) +
+        1;
+    while (shell.program().zandiro.grandtotal < 10000) {
+        turn(zandiro);
     }
-    for (std::int16_t k = 1; k <= 6; ++k) {
-        game.dice.fill(k);
-        game.numbers_Click(k);
+    for (int c = 1; c <= categoryCount; ++c) {
+        if (c != zandiro) {
+            turn(c);
+        }
     }
-    game.fvkindscore = 32000;
-    game.endturn();
+}
+
+// A double-click on the window's background, as drawn.
+void doubleClickBackground(Shell& shell) {
+    const Form& form = shell.program().zandiro.form;
+    for (int x = 0; x < mainClientWidth; ++x) {
+        if (controlAt(form, x + 0.5, mainClientHeight - 0.5) == noControl) {
+            const double drawnX =
+                readsRightToLeft() ? mirroredX(x + 0.5, mainClientWidth) : x + 0.5;
+            shell.deliver(pressAt(drawnX, mainClientHeight - 0.5));
+            shell.deliver(releaseAt(drawnX, mainClientHeight - 0.5));
+            shell.deliver(doubleClickAt(drawnX, mainClientHeight - 0.5));
+            return;
+        }
+    }
+    ADD_FAILURE() << "no background on the window's last row";
 }
 
 TEST(TranslationFit, EveryCaptionFitsItsControlInEveryLanguage) {
@@ -89,11 +131,10 @@ TEST(TranslationFit, EveryCaptionFitsItsControlInEveryLanguage) {
         shell.start();
         EXPECT_NE(shell.program().zandiro.control("press").caption, "Roll") << "untranslated";
         expectCaptionsFit(language, shell);
-        scoreWidest(shell.program().zandiro);
+        scoreWidest(shell, platform);
         expectCaptionsFit(language, shell);
         // The code window's label wraps into no more lines than the English.
-        shell.program().zandiro.Form_DblClick();
-        shell.refresh();
+        doubleClickBackground(shell);
         const auto* label = shell.cheatWindow()->findChild<QLabel*>();
         const auto lines = [&](const QString& text) {
             const QFontMetrics metrics = label->fontMetrics();
