@@ -19,6 +19,10 @@ FORMS = {"ar": "0123344454", "cs": "2011222222", "pl": "2011222122", "ru": "2011
          "uk": "2011220102", "fr": "0011111111", "pt_BR": "0011111111", "ja": "0" * 10,
          "ko": "0" * 10, "zh_CN": "0" * 10, "zh_TW": "0" * 10}
 
+# The languages written right to left, whose windows are mirrored.
+RIGHT_TO_LEFT = {"ar", "fa", "he", "ur", "yi"}
+
+
 def shown(node):
     """(role, name) of every object under node."""
     return {(node.get_role_name(), node.get_name())}.union(
@@ -58,7 +62,10 @@ class Language(ReaderSession, PlayByClicks, unittest.TestCase):
             self.assertEqual(forms, FORMS.get(language, "1011111111"), language)
             self.game = GameProcess(os.environ["ZANDIRO_PROGRAM"],
                                     {"LC_ALL": "", "LANG": "de_DE.UTF-8", "LANGUAGE": language})
-            if texts.pgettext("text direction", "LTR") == "RTL":
+            right_to_left = language.split("_")[0] in RIGHT_TO_LEFT
+            self.assertEqual(texts.pgettext("text direction", "LTR"),
+                             "RTL" if right_to_left else "LTR", language)
+            if right_to_left:
                 click, picture, right = self.game.click, self.game.picture, MAIN_SIZE[0] - 1
                 self.game.click = lambda x, y, count=1: click(right - x, y, count)
                 self.game.picture = lambda: SimpleNamespace(
