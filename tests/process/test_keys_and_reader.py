@@ -162,6 +162,15 @@ class ScreenReader(unittest.TestCase):
         said = [line for line in lines if re.match(r"Rolled|Die 3: \d, held|Aces: \d,", line)]
         self.assertEqual(len(said), 3, lines)
 
+        # Moves made with the mouse are heard once each, as moves by keys are.
+        game.click(*screen.ROLL)
+        game.wait_until(lambda: re.fullmatch(r"Rolled .*, 2 rolls left", spoken()[-1]), "a click's roll")
+        game.click(*screen.centre("numbers2"))
+        game.wait_until(lambda: re.fullmatch(r"Twos: \d+, total \d+", spoken()[-1]), "a click's score")
+        lines = spoken()
+        self.assertEqual([line.startswith("Rolled") for line in lines].count(True), 2, lines)
+        self.assertEqual([line.startswith("Twos: ") for line in lines].count(True), 1, lines)
+
 
 if __name__ == "__main__":
     unittest.main()
