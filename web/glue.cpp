@@ -1,20 +1,14 @@
-// The page's one way into the game: the functions its module calls. Each event
-// goes through Program::handle, as on the desktop, and the page then reads the
-// game again through zw_view.
-#include "input/virtualkeys.h"
-#include "form/hittest.h"
-#include "input/direction.h"
-#include "input/gamekeys.h"
-#include "input/keyboard.h"
-#include "game/layout.h"
-#include "game/program.h"
+// The page's one way into the game: the functions its module calls. Each one
+// makes the player's input and hands it to Game::handle, which holds every rule
+// of input; the page then reads the game again through zw_view.
+#include "game/game.h"
 #include "web/catalogue.h"
 #include "web/keycodes.h"
 #include "web/view.h"
 #include "web/webplatform.h"
 
 #include <emscripten/emscripten.h>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,7 +17,7 @@ namespace {
 
 struct Page {
     WebPlatform platform;
-    Program program{platform};
+    std::optional<Game> game;
     Rgb paletteText{0, 0, 0};
     std::string view;
 };
@@ -33,98 +27,33 @@ Page& page() {
     return thePage;
 }
 
-// A message box open in the page takes every event, and after the end of the
-// program there are none.
-bool takesEvents() {
-    const WebPlatform& platform = page().platform;
-    return !platform.ended() && !platform.message();
-}
-
-void deliver(const EventCall& event) {
-    if (takesEvents()) {
-        page().program.handle(event);
-    }
-}
-
-// Modifier bits, as the page sends them.
-constexpr int shiftBit = 1;
-constexpr int controlBit = 2;
-constexpr int altBit = 4;
-constexpr int metaBit = 8;
-
-KeyModifiers modifiersOf(int bits) {
-    return {(bits & shiftBit) != 0, (bits & controlBit) != 0, (bits & altBit) != 0,
-            (bits & metaBit) != 0};
-}
-
-// Tab from the last place, or Shift+Tab from the first, leaves the game as it
-// leaves any part of a page; the game keeps its focus for the way back.
-bool leavesGame(const Program& program, GameKey key) {
-    if (key != GameKey::Tab && key != GameKey::BackTab) {
-        return false;
-    }
-    const std::vector<FocusPlace> order = focusOrder(program.zandiro);
-    if (order.empty()) {
-        return true;
-    }
-    const FocusPlace edge = key == GameKey::Tab ? order.back() : order.front();
-    return program.keyboard.focus() == edge;
-}
-
-// Shift counts where it changed what the key gives. On a main-row digit key
-// that is whether the key gives its digit: an English keyboard gives "!" for
-// Shift+1, a French one "&" for 1 and "1" for Shift+&.
-KeyModifiers keyModifiers(std::int16_t virtualKey, std::string_view typed, int bits) {
-    KeyModifiers modifiers = modifiersOf(bits);
-    if (virtualKey >= vk::digit0 && virtualKey <= vk::digit0 + 9) {
-        modifiers.shift = typed.size() != 1 || typed[0] != '0' + (virtualKey - vk::digit0);
-    }
-    return modifiers;
-}
-
-bool mainWindowKey(std::int16_t virtualKey, std::string_view typed, int modifiers, bool repeat) {
-    Program& program = page().program;
-    const std::optional<MainKey> key =
-        mainKey(virtualKey, keyModifiers(virtualKey, typed, modifiers));
-    if (!key || leavesGame(program, key->key)) {
-        return false;
-    }
-    // In a window drawn mirrored the arrows move the way they point on screen.
-    const GameKey pressed = readsRightToLeft() ? mirroredKey(key->key) : key->key;
-    if (!(key->once && repeat)) {
-        deliver([&program, &key, pressed] { program.keyboard.press(pressed, key->die); });
-    }
-    return true;
-}
-
-// The push button at a point, if there is one.
-ControlId pushButtonAt(const Form& form, double x, double y) {
-    const ControlId target = controlAt(form, x, y);
-    return target != noControl && form.at(target).kind == ControlKind::PushButton ? target
-                                                                                  : noControl;
-}
-
-// A press on a push button gives it the focus, as it does on the desktop.
-void focusPressedButton(Program& program, double x, double y) {
-    const Form& form = program.zandiro.form;
-    if (const ControlId button = pushButtonAt(form, x, y); button != noControl) {
-        program.keyboard.focusOn(placeOf(form.at(button)));
-    }
-}
-
-// Whether a control of the window stands for the place.
-bool standsOnWindow(const Form& form, FocusPlace place) {
-    for (const Control& c : form.controls()) {
-        if (place.kind != FocusKind::None && placeOf(c) == place) {
-            return true;
-        }
-    }
-    return false;
+// Whether the game took the input; before the start there is no game to take it.
+bool handle(const Input& input) {
+    std::optional<Game>& game = page().game;
+    return game && game->handle(input);
 }
 
 // A text the page passed, where a missing one reads as empty.
 std::string_view textOf(const char* text) {
     return text == nullptr ? std::string_view() : std::string_view(text);
+}
+
+// "left", "middle" or "right"; any other button clicks as the middle one does.
+MouseButton buttonNamed(std::string_view name) {
+    return name == "left"    ? MouseButton::Left
+           : name == "right" ? MouseButton::Right
+                             : MouseButton::Middle;
+}
+
+// "main" or "code".
+std::optional<GameWindow> windowNamed(std::string_view name) {
+    if (name == "main") {
+        return GameWindow::Main;
+    }
+    if (name == "code") {
+        return GameWindow::Code;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -150,7 +79,10 @@ EMSCRIPTEN_KEEPALIVE void zw_start(const char* language) {
     if (!textOf(language).empty()) {
         useCatalogue(language);
     }
-    page().program.start();
+    Page& p = page();
+    if (!p.game) {
+        p.game.emplace(p.platform);
+    }
 }
 
 // The text colour of the page's colour scheme.
@@ -159,84 +91,61 @@ EMSCRIPTEN_KEEPALIVE void zw_palette(int red, int green, int blue) {
                           static_cast<std::uint8_t>(blue)};
 }
 
-// A press (0), a release (1) or the second press of a double-click (2) at a
-// point of the main window's client area as it is drawn; `button` 0 left, 1
-// middle, 2 right.
-EMSCRIPTEN_KEEPALIVE void zw_pointer(int what, double drawnX, double y, int button) {
-    Program& program = page().program;
-    Zandiro& z = program.zandiro;
-    // A window drawn mirrored hands the game its own x.
-    const double x = readsRightToLeft() ? mirroredX(drawnX, mainClientWidth) : drawnX;
-    switch (what) {
-    case 0:
-        deliver([&] {
-            focusPressedButton(program, x, y);
-            z.mouseDown(x, y);
-        });
-        break;
-    case 1: {
-        const MouseButton pressed = button == 0   ? MouseButton::Left
-                                    : button == 2 ? MouseButton::Right
-                                                  : MouseButton::Middle;
-        deliver([&] { z.mouseUp(pressed, x, y); });
-        break;
-    }
-    default:
-        // A push button takes the second press of a double-click as a press
-        // of its own, as a desktop's buttons do; anywhere else it is the
-        // window's double-click.
-        deliver([&] {
-            if (pushButtonAt(z.form, x, y) != noControl) {
-                focusPressedButton(program, x, y);
-                z.mouseDown(x, y);
-            } else {
-                z.dblClick(x, y);
-            }
-        });
-        break;
-    }
+// A press, a release, and the second press of a double-click, which comes
+// instead of a press, at a point of the main window's client area as it is
+// drawn, in its own pixels; `button` is "left", "middle" or "right".
+EMSCRIPTEN_KEEPALIVE void zw_press(double x, double y, const char* button) {
+    handle(pressAt(x, y, buttonNamed(textOf(button))));
 }
 
-// A key pressed in the game's window, by its KeyboardEvent.code and what it
-// typed (KeyboardEvent.key). Answers 1 when the game took it, so the page
-// keeps the browser from acting on it too.
-EMSCRIPTEN_KEEPALIVE int zw_key(const char* code, const char* typed, int modifiers, int repeat) {
+EMSCRIPTEN_KEEPALIVE void zw_release(double x, double y, const char* button) {
+    handle(releaseAt(x, y, buttonNamed(textOf(button))));
+}
+
+EMSCRIPTEN_KEEPALIVE void zw_double_click(double x, double y) {
+    handle(doubleClickAt(x, y));
+}
+
+// A key pressed in a window ("main" or "code"), by its KeyboardEvent.code and
+// what it typed (KeyboardEvent.key), with the modifiers held and whether it is
+// repeated while held down. Answers whether the game took it, so the page
+// keeps the browser from acting on it too. Tab out of the game leaves it for
+// the rest of the page.
+EMSCRIPTEN_KEEPALIVE bool zw_key(const char* window, const char* code, const char* typed,
+                                 bool shift, bool control, bool alt, bool meta, bool repeat) {
     const std::int16_t virtualKey = virtualKeyOf(textOf(code));
-    if (virtualKey == 0 || !takesEvents()) {
-        return 0;
+    const std::optional<GameWindow> where = windowNamed(textOf(window));
+    if (virtualKey == 0 || !where) {
+        return false;
     }
-    Program& program = page().program;
-    if (program.cheat.window.visible) {
-        deliver([&] { program.cheat.Form_KeyDown(virtualKey, 0); });
-        return 1;
-    }
-    return mainWindowKey(virtualKey, textOf(typed), modifiers, repeat != 0) ? 1 : 0;
+    const KeyModifiers held{shift, control, alt, meta};
+    Input input =
+        keyDown(*where, virtualKey, gameModifiers(virtualKey, textOf(typed), held), repeat);
+    input.tabLeaves = true;
+    return handle(input);
 }
 
 // A click that an assistive technology asks of a place, by its element's id.
 EMSCRIPTEN_KEEPALIVE void zw_activate(const char* id) {
-    Program& program = page().program;
-    const FocusPlace place = placeFromId(textOf(id));
-    if (standsOnWindow(program.zandiro.form, place)) {
-        deliver([&] { activate(program.zandiro, place); });
-    }
+    handle(activateAt(placeFromId(textOf(id))));
 }
 
-// The code window's close box.
-EMSCRIPTEN_KEEPALIVE void zw_close_code_window() {
-    Program& program = page().program;
-    deliver([&] { program.cheat.closeBox(); });
+// The close box of a window ("main" or "code").
+EMSCRIPTEN_KEEPALIVE void zw_close_box(const char* window) {
+    if (const std::optional<GameWindow> where = windowNamed(textOf(window))) {
+        handle(closeBoxOf(*where));
+    }
 }
 
 // The player closed the message box.
 EMSCRIPTEN_KEEPALIVE void zw_message_closed() {
-    page().platform.messageClosed();
+    handle(messageClosed());
 }
 
-// The game as the page draws it (see view.h).
+// The game as the page draws it (see view.h); empty before the start.
 EMSCRIPTEN_KEEPALIVE const char* zw_view() {
     Page& p = page();
-    p.view = viewJson(p.program, p.platform, p.paletteText);
+    p.view = p.game ? viewJson(p.game->program(), p.paletteText) : std::string();
     return p.view.c_str();
 }
 

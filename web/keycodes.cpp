@@ -115,4 +115,11 @@ std::int16_t virtualKeyOf(std::string_view code) {
     return 0;
 }
 
+KeyModifiers gameModifiers(std::int16_t virtualKey, std::string_view typed, KeyModifiers held) {
+    if (virtualKey >= vk::digit0 && virtualKey <= vk::digit0 + 9) {
+        held.shift = typed.size() != 1 || typed[0] != '0' + (virtualKey - vk::digit0);
+    }
+    return held;
+}
+
 } // namespace zandiro::web

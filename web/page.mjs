@@ -1,8 +1,9 @@
 // Zandiro in a page. The game runs in WebAssembly (zandiro.js and its .wasm);
-// this module draws what it reads from the game after every event and hands
-// the game what the player does: presses, releases and double-clicks in the
-// window's own pixels, keys by their place on the keyboard, and the clicks a
-// screen reader asks for. It decides nothing and writes no text of its own.
+// this module draws what it reads from the game after every input and hands
+// the game what the player does: presses, releases and double-clicks where
+// they are drawn in the window, keys by their place on the keyboard, and the
+// clicks a screen reader asks for. The game holds every rule of input, and
+// decides what is heard; the page writes no text of its own.
 import createZandiro from './zandiro.js';
 
 const core = await createZandiro();
@@ -11,10 +12,13 @@ const game = {
   languages: core.cwrap('zw_languages', 'string', []),
   catalogue: core.cwrap('zw_catalogue', 'number', ['number']),
   palette: core.cwrap('zw_palette', null, ['number', 'number', 'number']),
-  pointer: core.cwrap('zw_pointer', null, ['number', 'number', 'number', 'number']),
-  key: core.cwrap('zw_key', 'number', ['string', 'string', 'number', 'number']),
+  press: core.cwrap('zw_press', null, ['number', 'number', 'string']),
+  release: core.cwrap('zw_release', null, ['number', 'number', 'string']),
+  doubleClick: core.cwrap('zw_double_click', null, ['number', 'number']),
+  key: core.cwrap('zw_key', 'boolean', ['string', 'string', 'string', 'boolean', 'boolean',
+                                        'boolean', 'boolean', 'boolean']),
   activate: core.cwrap('zw_activate', null, ['string']),
-  closeCodeWindow: core.cwrap('zw_close_code_window', null, []),
+  closeBox: core.cwrap('zw_close_box', null, ['string']),
   messageClosed: core.cwrap('zw_message_closed', null, []),
   view: () => JSON.parse(core.ccall('zw_view', 'string', [], [])),
 };
@@ -33,25 +37,37 @@ const codeWindow = $('code');
 const codeClient = $('code-client');
 const message = $('message');
 
+// Everything the page keeps between inputs.
+const state = {
+  elements: [],     // the main window's elements, by control id
+  applied: [],      // the control each element last took, as JSON
+  generation: -1,   // the build of the main window's controls the elements show
+  heard: null,      // the serial of the last announcement put in the live region
+  mainShown: false,
+  codeShown: false,
+  firstPress: null, // the press a second one may make a double-click of
+  windowWidth: 0,   // the main window's own width, which the page scales down to a screen
+};
+
 // The player's language: the first of the browser's preferred languages that
-// has a catalogue, or English; a language with a region ("pt-BR") also takes
-// the catalogue of the language alone.
-// Chinese is chosen by its script where the tag names one: Traditional as in
-// Taiwan, Hong Kong and Macao, Simplified elsewhere.
-const chineseRegions = { Hant: 'TW', Hans: 'CN', HK: 'TW', MO: 'TW', SG: 'CN' };
+// has a catalogue, or English. A language with a region ("pt-BR") also takes
+// the catalogue of the language alone. Chinese goes by its script, which
+// Intl.Locale knows where the tag leaves it out (zh-HK is written in
+// Traditional characters, zh-SG in Simplified).
+const chineseByScript = { Hant: 'zh_TW', Hans: 'zh_CN' };
+
+function catalogueOf(tag, available) {
+  const locale = new Intl.Locale(tag);
+  if (locale.language === 'zh') return chineseByScript[locale.maximize().script];
+  const names = [locale.region && `${locale.language}_${locale.region}`, locale.language];
+  return names.find((name) => name && available.includes(name));
+}
 
 function chooseLanguage(available) {
   for (const tag of navigator.languages ?? [navigator.language]) {
-    const [language, ...rest] = tag.split('-');
-    let region = rest.find((part) => part.length === 2);
-    if (language.toLowerCase() === 'zh') {
-      region = chineseRegions[rest.find((part) => part in chineseRegions)] ?? region ?? 'CN';
-    }
-    const candidates = [region ? `${language.toLowerCase()}_${region.toUpperCase()}` : null,
-                        language.toLowerCase()];
-    const found = candidates.find((name) => name && available.includes(name));
+    const found = catalogueOf(tag, available);
     if (found) return found;
-    if (language.toLowerCase() === 'en') return '';
+    if (new Intl.Locale(tag).language === 'en') return '';
   }
   return '';
 }
@@ -73,65 +89,69 @@ function tellPalette() {
 
 // Drawing.
 
-const elementKinds = {
-  label: () => document.createElement('div'),
-  button: () => Object.assign(document.createElement('button'), {type: 'button', tabIndex: -1}),
-  image: () => Object.assign(document.createElement('img'), {alt: ''}),
-  roundrect: () => document.createElement('div'),
-  circle: () => document.createElement('div'),
-};
-
-let elements = [];
-let drawn = [];
-let generation = -1;
-let lastSaid = null;
-let mainShown = false;
-let codeShown = false;
-
 function setAttribute(element, name, value) {
   if (value === null || value === undefined || value === '') element.removeAttribute(name);
   else element.setAttribute(name, String(value));
 }
 
-function applyFont(style, font) {
-  style.fontFamily = font ? font.family : '';
-  style.fontSize = font ? `${font.size}px` : '';
-  style.fontWeight = font ? String(font.weight) : '';
+function applyCaption(element, c) {
+  if (element.textContent !== c.caption) element.textContent = c.caption;
+  const style = element.style;
+  style.fontFamily = c.font ? c.font.family : '';
+  style.fontSize = c.font ? `${c.font.size}px` : '';
+  style.fontWeight = c.font ? String(c.font.weight) : '';
 }
 
-// A control's place, look and state, and what a screen reader is told of it.
-function applyControl(element, c, windowWidth) {
-  const style = element.style;
+function applyFill(element, c) {
+  element.style.backgroundColor = c.background ?? '';
+}
+
+// Each kind of control: the element made for it, and how the state that is
+// its own goes on that element.
+const controlKinds = {
+  label: {
+    create: () => document.createElement('div'),
+    apply(element, c) {
+      applyCaption(element, c);
+      element.style.color = c.colour;
+      element.style.backgroundColor = c.background ?? 'transparent';
+    },
+  },
+  button: {
+    create: () => Object.assign(document.createElement('button'), { type: 'button', tabIndex: -1 }),
+    apply: applyCaption,
+  },
+  image: {
+    create: () => Object.assign(document.createElement('img'), { alt: '' }),
+    apply(element, c) {
+      applyFill(element, c);
+      if (c.picture && !element.getAttribute('src')) {
+        element.srcset = 'hold.png 1x, hold@2x.png 2x';
+        element.src = 'hold.png';
+      }
+    },
+  },
+  roundrect: { create: () => document.createElement('div'), apply: applyFill },
+  circle: { create: () => document.createElement('div'), apply: applyFill },
+};
+
+// What every control shows: its place, measured from the edge where the
+// window's lines start, so that the browser draws a window read right to left
+// mirrored; its size, drawing order and state.
+function applyPlace(element, c) {
   element.className = `control ${c.kind}`;
   for (const flag of ['bordered', 'centred', 'autosize', 'wrap']) element.classList.toggle(flag, c[flag]);
   element.classList.toggle('disabled', !c.enabled);
   element.hidden = !c.visible;
-  // A window drawn mirrored places each control by its right edge, which
-  // also holds for a label as wide as its text.
-  const right = document.documentElement.dir === 'rtl';
-  style.left = right ? '' : `${c.drawnLeft}px`;
-  style.right = right ? `${windowWidth - c.drawnLeft - c.width}px` : '';
+  const style = element.style;
+  style.insetInlineStart = `${c.inlineStart}px`;
   style.top = `${c.top}px`;
   style.width = c.autosize ? '' : `${c.width}px`;
   style.height = c.autosize ? '' : `${c.height}px`;
   style.zIndex = String(c.z);
-  if (c.kind === 'label' || c.kind === 'button') {
-    if (element.textContent !== c.caption) element.textContent = c.caption;
-    applyFont(style, c.font);
-  }
-  if (c.kind === 'label') {
-    style.color = c.colour;
-    style.backgroundColor = c.background ?? 'transparent';
-  } else if (c.kind !== 'button') {
-    style.backgroundColor = c.background ?? '';
-  }
-  if (c.kind === 'image' && c.picture && !element.getAttribute('src')) {
-    element.srcset = 'hold.png 1x, hold@2x.png 2x';
-    element.src = 'hold.png';
-  }
-  applyAccessibility(element, c);
 }
 
+// What a screen reader is told of a control.
 function applyAccessibility(element, c) {
   const silent = !c.place && (c.kind !== 'label' || c.caption.trim() === '');
   setAttribute(element, 'aria-hidden', silent ? 'true' : null);
@@ -144,72 +164,75 @@ function applyAccessibility(element, c) {
   setAttribute(element, 'aria-disabled', c.enabled ? null : 'true');
 }
 
+function applyControl(element, c) {
+  applyPlace(element, c);
+  controlKinds[c.kind].apply(element, c);
+  applyAccessibility(element, c);
+}
+
 // Restart builds the window's controls anew, and so the page does.
-function rebuild(window) {
-  controls.replaceChildren();
-  elements = window.controls.map((c) => {
-    const element = elementKinds[c.kind]();
-    controls.append(element);
-    return element;
-  });
-  drawn = [];
-  generation = window.generation;
+function rebuild(shown) {
+  state.elements = shown.controls.map((c) => controlKinds[c.kind].create());
+  controls.replaceChildren(...state.elements);
+  state.applied = [];
+  state.generation = shown.generation;
 }
 
 function drawMainWindow(view) {
-  const window = view.main;
-  if (window.generation !== generation) rebuild(window);
-  for (const c of window.controls) {
-    const key = JSON.stringify(c);
-    if (drawn[c.id] !== key) {
-      applyControl(elements[c.id], c, window.width);
-      drawn[c.id] = key;
+  const shown = view.main;
+  if (shown.generation !== state.generation) rebuild(shown);
+  for (const c of shown.controls) {
+    const applied = JSON.stringify(c);
+    if (state.applied[c.id] !== applied) {
+      applyControl(state.elements[c.id], c);
+      state.applied[c.id] = applied;
     }
   }
-  mainWindow.style.backgroundColor = window.background;
+  mainWindow.style.backgroundColor = shown.background;
   const root = document.documentElement.style;
-  root.setProperty('--width', `${window.width}px`);
-  root.setProperty('--height', `${window.height}px`);
-  mainWindow.hidden = !window.visible;
-  $('frame').hidden = !window.visible;
-  document.title = window.title;
-  setAttribute(mainWindow, 'aria-label', window.title);
+  root.setProperty('--width', `${shown.width}px`);
+  root.setProperty('--height', `${shown.height}px`);
+  mainWindow.hidden = !shown.visible;
+  $('frame').hidden = !shown.visible;
+  document.title = shown.title;
+  setAttribute(mainWindow, 'aria-label', shown.title);
   setAttribute(mainWindow, 'aria-activedescendant', view.focus);
   for (const element of mainWindow.querySelectorAll('.focused')) element.classList.remove('focused');
   if (view.focus) $(view.focus)?.classList.add('focused');
 }
 
 function drawCodeWindow(view) {
-  const window = view.code;
-  codeWindow.hidden = !window.visible;
-  if (!window.loaded) return;
-  $('code-title').textContent = window.title;
+  const shown = view.code;
+  codeWindow.hidden = !shown.visible;
+  if (!shown.loaded) return;
+  $('code-title').textContent = shown.title;
   setAttribute($('code-close'), 'aria-label', view.texts.close);
   let label = codeClient.firstElementChild;
-  if (!label) codeClient.append(label = elementKinds.label());
-  applyControl(label, window.label, window.width);
-  codeClient.style.width = `${window.width}px`;
-  codeClient.style.height = `${window.height}px`;
+  if (!label) codeClient.append(label = controlKinds.label.create());
+  applyControl(label, shown.label);
+  codeClient.style.width = `${shown.width}px`;
+  codeClient.style.height = `${shown.height}px`;
 }
 
 // The window shown gets the keyboard, as a window that opens does on a desktop.
 function moveKeyboard(view) {
-  if (view.code.visible && !codeShown) codeClient.focus();
-  if (view.main.visible && !mainShown && (codeShown || document.activeElement === document.body)) {
+  if (view.code.visible && !state.codeShown) codeClient.focus();
+  if (view.main.visible && !state.mainShown &&
+      (state.codeShown || document.activeElement === document.body)) {
     mainWindow.focus();
   }
-  mainShown = view.main.visible;
-  codeShown = view.code.visible;
+  state.mainShown = view.main.visible;
+  state.codeShown = view.code.visible;
 }
 
-// What the last key said, read once by a screen reader from a polite live
-// region: each announcement is a new text node, so the same words twice are
-// read twice.
+// What the last input gave to hear, whatever made it, read once by a screen
+// reader from a polite live region: each announcement is a new text node, so
+// the same words twice are read twice.
 function say(said) {
-  if (lastSaid !== null && said.serial !== lastSaid && said.text) {
+  if (state.heard !== null && said.serial !== state.heard && said.text) {
     $('said').replaceChildren(document.createTextNode(said.text));
   }
-  lastSaid = said.serial;
+  state.heard = said.serial;
 }
 
 function showMessage(view) {
@@ -228,15 +251,12 @@ function end(view) {
   $('ended').hidden = false;
 }
 
-let ended = false;
-
 function draw(view = game.view()) {
+  document.documentElement.dir = view.dir;
   if (view.ended) {
-    ended = true;
     end(view);
     return;
   }
-  document.documentElement.dir = view.rightToLeft ? 'rtl' : 'ltr';
   drawMainWindow(view);
   drawCodeWindow(view);
   say(view.said);
@@ -244,90 +264,88 @@ function draw(view = game.view()) {
   showMessage(view);
 }
 
-// Input. Nothing reaches the game while a message box is open or after the end.
+// Input. Every input goes to the game, which takes none while a message box
+// is open or after the end.
 
-const busy = () => ended || message.open;
-
-// A point of the main window's client area, in its own pixels.
+// A point of the main window as it is drawn, in its own pixels.
 function windowPoint(event) {
   const box = mainWindow.getBoundingClientRect();
   const scale = box.width / mainWindow.offsetWidth;
-  return {x: (event.clientX - box.left) / scale, y: (event.clientY - box.top) / scale};
+  return { x: (event.clientX - box.left) / scale, y: (event.clientY - box.top) / scale };
 }
+
+// MouseEvent.button: 0, 1 and 2.
+const buttonNames = ['left', 'middle', 'right'];
+const buttonOf = (event) => buttonNames[event.button] ?? 'other';
 
 // The second press within the double-click time, near the first, is a
 // double-click and not a press, as a desktop delivers it.
 const doubleClickTime = 400;
-let firstPress = null;
 
 function isDoubleClick(event, point) {
+  const first = state.firstPress;
   const near = event.pointerType === 'mouse' ? 4 : 16;
-  const double = firstPress !== null && event.timeStamp - firstPress.time < doubleClickTime &&
-                 Math.abs(point.x - firstPress.x) <= near && Math.abs(point.y - firstPress.y) <= near;
-  firstPress = double ? null : {time: event.timeStamp, ...point};
+  const double = first !== null && event.timeStamp - first.time < doubleClickTime &&
+                 Math.abs(point.x - first.x) <= near && Math.abs(point.y - first.y) <= near;
+  state.firstPress = double ? null : { time: event.timeStamp, ...point };
   return double;
 }
 
 mainWindow.addEventListener('pointerdown', (event) => {
-  if (busy()) return;
   const point = windowPoint(event);
   mainWindow.setPointerCapture(event.pointerId);
-  game.pointer(isDoubleClick(event, point) ? 2 : 0, point.x, point.y, event.button);
+  if (isDoubleClick(event, point)) game.doubleClick(point.x, point.y);
+  else game.press(point.x, point.y, buttonOf(event));
   draw();
 });
 mainWindow.addEventListener('pointerup', (event) => {
-  if (busy()) return;
   const point = windowPoint(event);
-  game.pointer(1, point.x, point.y, event.button);
+  game.release(point.x, point.y, buttonOf(event));
   draw();
 });
 // A touch the browser takes over (a scroll) ends outside every control.
 mainWindow.addEventListener('pointercancel', () => {
-  if (busy()) return;
-  game.pointer(1, -1, -1, 0);
+  game.release(-1, -1, 'left');
   draw();
 });
 // The window keeps the keyboard when one of its buttons is pressed.
 mainWindow.addEventListener('mousedown', (event) => {
   event.preventDefault();
-  mainWindow.focus({preventScroll: true});
+  mainWindow.focus({ preventScroll: true });
 });
 mainWindow.addEventListener('contextmenu', (event) => event.preventDefault());
 // A click with no pointer behind it is one a screen reader asked for.
 mainWindow.addEventListener('click', (event) => {
   const place = event.target.closest('[id]');
-  if (event.detail === 0 && place && place !== mainWindow && !busy()) {
+  if (event.detail === 0 && place && place !== mainWindow) {
     game.activate(place.id);
     draw();
   }
 });
 
-function modifiers(event) {
-  return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
-         (event.metaKey ? 8 : 0);
-}
+// Whether the game took a key pressed in one of its windows ("main", "code").
+const sendKey = (windowName, event) =>
+  game.key(windowName, event.code, event.key, event.shiftKey, event.ctrlKey, event.altKey,
+           event.metaKey, event.repeat);
 
 mainWindow.addEventListener('keydown', (event) => {
-  if (busy()) return;
-  if (game.key(event.code, event.key, modifiers(event), event.repeat ? 1 : 0)) {
-    event.preventDefault();
-    draw();
-  }
+  if (!sendKey('main', event)) return;
+  event.preventDefault();
+  draw();
 });
 
 // Every key counts in the code window, as its codes are keys and not
 // characters; Tab still moves to its close box, and the browser's own
 // shortcuts keep working.
 codeClient.addEventListener('keydown', (event) => {
-  if (busy() || !game.key(event.code, event.key, modifiers(event), event.repeat ? 1 : 0)) return;
+  if (!sendKey('code', event)) return;
   if (event.code !== 'Tab' && !event.ctrlKey && !event.metaKey && !event.altKey) {
     event.preventDefault();
   }
   draw();
 });
 $('code-close').addEventListener('click', () => {
-  if (busy()) return;
-  game.closeCodeWindow();
+  game.closeBox('code');
   draw();
 });
 
@@ -338,11 +356,8 @@ message.addEventListener('close', () => {
 });
 
 // The game is drawn at its own size, or scaled down to a narrower screen.
-let windowWidth = 0;
-
 function fitToScreen() {
-  // The window's width, which the browser knows without laying the page out.
-  const scale = Math.min(1, innerWidth / windowWidth);
+  const scale = Math.min(1, innerWidth / state.windowWidth);
   document.documentElement.style.setProperty('--scale', String(scale));
 }
 
@@ -360,6 +375,6 @@ tellPalette();
 game.start(translated ? language : '');
 // Scaled before the first drawing, so that the browser lays the page out once.
 const first = game.view();
-windowWidth = first.main.width;
+state.windowWidth = first.main.width;
 fitToScreen();
 draw(first);

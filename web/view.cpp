@@ -2,11 +2,11 @@
 
 #include "form/contrast.h"
 #include "form/fontfaces.h"
+#include "game/layout.h"
+#include "game/windowtexts.h"
 #include "input/direction.h"
 #include "input/keyboard.h"
-#include "game/layout.h"
 #include "input/speech.h"
-#include "game/windowtexts.h"
 #include "web/json.h"
 
 #include <charconv>
@@ -97,8 +97,14 @@ void writePlace(JsonWriter& json, const Program& program, const Control& c, Focu
     }
 }
 
-// `windowWidth` places the control in a window drawn mirrored, for a language
-// read right to left: "drawnLeft" is where its left edge is drawn.
+// The distance from the window's edge where its lines start to the control's
+// own: from the left, or in a language read right to left from the right, where
+// the window is drawn mirrored but for a die's parts, which keep their places
+// within its cell so that its face is drawn as in left to right.
+int inlineStart(const Control& c, int windowWidth) {
+    return readsRightToLeft() ? windowWidth - mirroredLeft(c, windowWidth) - c.width : c.left;
+}
+
 void writeControl(JsonWriter& json, const Control& c, int z, Rgb paletteText, Rgb behind,
                   int windowWidth) {
     json.field("control", c.name);
@@ -106,7 +112,7 @@ void writeControl(JsonWriter& json, const Control& c, int z, Rgb paletteText, Rg
     json.field("kind", kindName(c.kind));
     json.field("caption", c.caption);
     json.field("left", c.left);
-    json.field("drawnLeft", readsRightToLeft() ? mirroredLeft(c, windowWidth) : c.left);
+    json.field("inlineStart", inlineStart(c, windowWidth));
     json.field("top", c.top);
     json.field("width", c.width);
     json.field("height", c.height);
@@ -220,28 +226,28 @@ FocusPlace placeFromId(std::string_view id) {
     return {};
 }
 
-std::string viewJson(const Program& program, const WebPlatform& platform, Rgb paletteText) {
+std::string viewJson(const Program& program, Rgb paletteText) {
     JsonWriter json;
     json.beginObject();
-    json.field("rightToLeft", readsRightToLeft());
+    json.field("dir", readsRightToLeft() ? "rtl" : "ltr");
     json.key("main");
     writeMainWindow(json, program, paletteText);
     json.key("code");
     writeCodeWindow(json, program, paletteText);
     json.field("focus", placeId(program.keyboard.focus()));
-    const Announcement& said = program.keyboard.announcement();
+    const Announcement& said = program.announcement();
     json.key("said");
     json.beginObject();
     json.field("serial", said.serial);
     json.field("text", announcementText(program.zandiro, program.module1, said));
     json.endObject();
     json.key("message");
-    if (platform.message()) {
-        json.value(*platform.message());
+    if (program.openMessage()) {
+        json.value(*program.openMessage());
     } else {
         json.null();
     }
-    json.field("ended", platform.ended());
+    json.field("ended", program.ended());
     json.key("texts");
     writeTexts(json);
     json.endObject();

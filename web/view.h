@@ -2,7 +2,6 @@
 
 #include "form/control.h"
 #include "game/program.h"
-#include "web/webplatform.h"
 
 #include <string>
 #include <string_view>
@@ -10,13 +9,14 @@
 namespace zandiro::web {
 
 // Everything the page draws and tells a screen reader, read from the game as
-// it stands, as one JSON object: both windows and their controls (place, look,
+// it stands, as one JSON object: the direction the language reads in, both
+// windows and their controls (place from the window's inline start, look,
 // caption in the colour it is drawn in, font as a CSS font stack, drawing
 // order), the focused place, the last announcement, the message box waiting
 // to be shown and whether the program has ended. `paletteText` is the text
 // colour of the page's colour scheme, which captions without a colour of
 // their own are drawn in where they can be read.
-std::string viewJson(const Program& program, const WebPlatform& platform, Rgb paletteText);
+std::string viewJson(const Program& program, Rgb paletteText);
 
 // The id of the page element that stands for a place: "die-3", "category-7",
 // "button-1".

@@ -3,31 +3,24 @@
 #include "game/clockrandom.h"
 #include "game/platform.h"
 
-#include <optional>
 #include <string>
 
 namespace zandiro::web {
 
-// The platform in a page. A page cannot wait inside an event, so a message box
-// is kept here and shown by the page once the event has returned; the game
-// asks for one only as the last thing an event does. The end of the program
-// is kept too: the page cannot close a tab it did not open.
+// The platform in a page. A page cannot wait inside an event: the game keeps
+// the message box a handler asks for (Program::openMessage) and the page shows
+// it once the event has returned. Nor can a page close a tab it did not open:
+// the game keeps the end of the program (Program::ended) and the page shows it.
 class WebPlatform : public Platform {
   public:
-    void messageBox(const std::string& text) override { message_ = text; }
-    void endProgram() override { ended_ = true; }
+    void messageBox(const std::string&) override {}
+    bool showsBoxAfterEvent() const override { return true; }
+    void endProgram() override {}
     void randomize() override { random_.randomize(); }
     double rnd() override { return random_.next(); }
 
-    // The box waiting to be shown, until the player closes it.
-    const std::optional<std::string>& message() const { return message_; }
-    void messageClosed() { message_.reset(); }
-    bool ended() const { return ended_; }
-
   private:
     ClockRandom random_;
-    std::optional<std::string> message_;
-    bool ended_ = false;
 };
 
 } // namespace zandiro::web

@@ -23,10 +23,13 @@ export async function screenPoint(page, x, y) {
 }
 
 // The middle of the control that stands for a place ("button-1", "die-3",
-// "category-9"), in the window's pixels as drawn, from the core's own layout.
+// "category-9"), in the window's pixels as drawn, from the core's own layout:
+// a window read right to left is drawn from its right edge.
 export async function middleOf(page, place) {
-  const c = (await view(page)).main.controls.find((control) => control.place === place);
-  return { x: c.drawnLeft + c.width / 2, y: c.top + c.height / 2 };
+  const { dir, main } = await view(page);
+  const c = main.controls.find((control) => control.place === place);
+  const fromStart = c.inlineStart + c.width / 2;
+  return { x: dir === 'rtl' ? main.width - fromStart : fromStart, y: c.top + c.height / 2 };
 }
 
 export async function click(page, place, { tap = false } = {}) {
