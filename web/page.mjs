@@ -59,8 +59,8 @@ const chineseByScript = { Hant: 'zh_TW', Hans: 'zh_CN' };
 function catalogueOf(tag, available) {
   const locale = new Intl.Locale(tag);
   if (locale.language === 'zh') return chineseByScript[locale.maximize().script];
-  const names = [locale.region && `${locale.language}_${locale.region}`, locale.language];
-  return names.find((name) => name && available.includes(name));
+  const candidates = [locale.region && `${locale.language}_${locale.region}`, locale.language];
+  return candidates.find((candidate) => candidate && available.includes(candidate));
 }
 
 function chooseLanguage(available) {
@@ -89,9 +89,9 @@ function tellPalette() {
 
 // Drawing.
 
-function setAttribute(element, name, value) {
-  if (value === null || value === undefined || value === '') element.removeAttribute(name);
-  else element.setAttribute(name, String(value));
+function setAttribute(element, attribute, value) {
+  if (value === null || value === undefined || value === '') element.removeAttribute(attribute);
+  else element.setAttribute(attribute, String(value));
 }
 
 function applyCaption(element, c) {
@@ -283,10 +283,10 @@ const buttonOf = (event) => buttonNames[event.button] ?? 'other';
 const doubleClickTime = 400;
 
 function isDoubleClick(event, point) {
-  const first = state.firstPress;
+  const earlier = state.firstPress;
   const near = event.pointerType === 'mouse' ? 4 : 16;
-  const double = first !== null && event.timeStamp - first.time < doubleClickTime &&
-                 Math.abs(point.x - first.x) <= near && Math.abs(point.y - first.y) <= near;
+  const double = earlier !== null && event.timeStamp - earlier.time < doubleClickTime &&
+                 Math.abs(point.x - earlier.x) <= near && Math.abs(point.y - earlier.y) <= near;
   state.firstPress = double ? null : { time: event.timeStamp, ...point };
   return double;
 }
