@@ -1,10 +1,11 @@
 # Fails when a front end could write the game other than through Game::handle:
 # a reference or pointer to the game's state that is not const, a Program of
 # its own, or a const_cast.
-# Run as: cmake -DFRONT_END_DIRS="<shell>;<web>" -P check-front-ends.cmake
+# Run as: cmake -DFRONT_END_DIRS=<shell>,<web> -P check-front-ends.cmake
+string(REPLACE "," ";" dirs "${FRONT_END_DIRS}")
 set(state_types "Program|PlatformGate|Zandiro|Cheat|Keyboard|Module1|Form|Control|WindowFrame")
 set(files "")
-foreach(dir IN LISTS FRONT_END_DIRS)
+foreach(dir IN LISTS dirs)
   file(GLOB_RECURSE found "${dir}/*.h" "${dir}/*.cpp")
   list(APPEND files ${found})
 endforeach()
