@@ -72,8 +72,10 @@ function chooseLanguage(available) {
   return '';
 }
 
+const cataloguePath = (language) => `locale/${language}/LC_MESSAGES/zandiro.mo`;
+
 async function loadCatalogue(language) {
-  const response = await fetch(`locale/${language}/LC_MESSAGES/zandiro.mo`);
+  const response = await fetch(cataloguePath(language));
   if (!response.ok) return false;
   const bytes = new Uint8Array(await response.arrayBuffer());
   core.HEAPU8.set(bytes, game.catalogue(bytes.length));
@@ -378,3 +380,10 @@ const first = game.view();
 state.windowWidth = first.main.width;
 fitToScreen();
 draw(first);
+
+// Offline after one visit: the service worker keeps the site's files, and the
+// catalogue of the language in use, in Cache Storage. The game needs none of
+// it: where the browser refuses the worker, the page plays on.
+const catalogue = translated ? cataloguePath(language) : '';
+navigator.serviceWorker?.register(`service-worker.js?catalogue=${encodeURIComponent(catalogue)}`)
+  .catch(() => {});

@@ -15,6 +15,7 @@ const types = {
   '.png': 'image/png',
   '.mo': 'application/octet-stream',
   '.svg': 'image/svg+xml',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Serves `folder`; resolves to {url, requests, close()}, where requests holds
