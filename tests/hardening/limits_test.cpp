@@ -1,7 +1,7 @@
-#include "input/virtualkeys.h"
 #include "core/fakeplatform.h"
 #include "game/numbertext.h"
 #include "game/program.h"
+#include "input/virtualkeys.h"
 #include "playrun.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,24 @@
 #include <limits>
 
 namespace zandiro {
+namespace hardening::replayed {
+
+// Draw plans: every die shows the given face.
+std::uint32_t allFaces(int face) {
+    return static_cast<std::uint32_t>((face - 1) << 3 | 4);
+}
+
+// Double-clicks the window's background and types the unlimited-rolls code.
+std::vector<Event> unlimitedRolls() {
+    std::vector<Event> events = {pressAt(250, 330), doubleClickAt(250, 330)};
+    for (std::int16_t key : {vk::letterK, vk::oem1, vk::oem2, vk::shift, vk::insert, vk::end}) {
+        events.push_back(keyDown(GameWindow::Code, key));
+    }
+    return events;
+}
+
+} // namespace hardening::replayed
+
 namespace {
 
 constexpr std::int16_t int16Max = std::numeric_limits<std::int16_t>::max();
@@ -20,12 +38,8 @@ class Limits : public ::testing::Test {
 
     // Double-clicks the window's background and types the unlimited-rolls code.
     void enterUnlimitedRolls() {
-        z.mouseDown(250, 330);
-        z.mouseUp(MouseButton::Left, 250, 330);
-        z.dblClick(250, 330);
-        ASSERT_TRUE(program.cheat.window.visible);
-        for (std::int16_t key : {vk::letterK, vk::oem1, vk::oem2, vk::shift, vk::insert, vk::end}) {
-            program.cheat.Form_KeyDown(key, 0);
+        for (const hardening::Event& e : hardening::replayed::unlimitedRolls()) {
+            program.handle(e.input);
         }
         ASSERT_EQ(program.module1.unlimitedrolls, 1);
         ASSERT_TRUE(z.window.visible);
@@ -113,20 +127,11 @@ TEST_F(Limits, ZandiroScoreAndLowerTotalStopBelowTheThirtyTwoBitLimit) {
     EXPECT_EQ(z.control("totl").caption, withNumber("Total: ", int32Max));
 }
 
+} // namespace
+
 // The same limits played as events, with every rule checked after each one.
-namespace replayed {
-
-using namespace hardening;
-
-// Draw plans: every die shows the given face.
-std::uint32_t allFaces(int face) {
-    return static_cast<std::uint32_t>((face - 1) << 3 | 4);
-}
-
-std::vector<Event> unlimitedRolls() {
-    return {mouseDown(0, 0, 250, 330), dblClick(250, 330), keyDown(vk::letterK), keyDown(vk::oem1),
-            keyDown(vk::oem2),         keyDown(vk::shift), keyDown(vk::insert),  keyDown(vk::end)};
-}
+namespace hardening::replayed {
+namespace {
 
 // Every roll is checked: Roll stays enabled, the count goes up until it stops
 // at 32767, and every die is rolled and drawn.
@@ -136,32 +141,29 @@ TEST(LimitsReplayed, FortyThousandRollsInOneTurnStopCountingAtTheLimit) {
         ASSERT_FALSE(runner.step(e).has_value());
     }
     for (std::uint32_t n = 1; n <= 40000; ++n) {
-        const auto fault = runner.step(click("press", -1, n));
+        const auto fault = runner.step({activateAt(button(1)), n});
         ASSERT_FALSE(fault.has_value()) << "roll " << n << ": " << *fault;
     }
     const Zandiro& z = runner.program().zandiro;
     EXPECT_EQ(z.rolls, int16Max);
     EXPECT_TRUE(z.control("press").enabled);
     EXPECT_EQ(runner.stats().rolls, static_cast<std::size_t>(int16Max));
-    const auto fault = runner.step(click("chance"));
+    const auto fault = runner.step(activateAt(category(categoryCount)));
     ASSERT_FALSE(fault.has_value()) << *fault;
     EXPECT_EQ(z.rolls, 0);
 }
 
 TEST(LimitsReplayed, GrandTotalPastTheLimitKeepsEveryRule) {
     std::vector<Event> events = unlimitedRolls();
+    const int zandiro = 12;
     for (int n = 0; n < 400; ++n) {
-        events.push_back(click("press", -1, allFaces(6)));
-        events.push_back(click("fvkind"));
+        events.push_back({activateAt(button(1)), allFaces(6)});
+        events.push_back(activateAt(category(zandiro)));
     }
-    const char* categories[] = {"fvkind", "thrkind", "frkind", "fullh", "sstr", "lstr", "chance"};
-    for (const char* name : categories) {
-        events.push_back(click("press", -1, 0x00000001u));
-        events.push_back(click(name));
-    }
-    for (int k = 1; k <= 6; ++k) {
-        events.push_back(click("press", -1, allFaces(k)));
-        events.push_back(click("numbers", k));
+    // Zandiro closed without five of a kind, then every other category.
+    for (const int c : {zandiro, 7, 8, 9, 10, 11, 13, 1, 2, 3, 4, 5, 6}) {
+        events.push_back({activateAt(button(1)), c <= 6 ? allFaces(c) : 0x00000001u});
+        events.push_back(activateAt(category(c)));
     }
     Runner runner;
     for (std::size_t i = 0; i < events.size(); ++i) {
@@ -173,6 +175,6 @@ TEST(LimitsReplayed, GrandTotalPastTheLimitKeepsEveryRule) {
     EXPECT_EQ(runner.program().zandiro.grandtotal, int16Max);
 }
 
-} // namespace replayed
 } // namespace
+} // namespace hardening::replayed
 } // namespace zandiro

@@ -1,48 +1,16 @@
-#include "input/virtualkeys.h"
+#include "form/hittest.h"
 #include "game/board.h"
+#include "game/numbertext.h"
 #include "game/scorecard.h"
+#include "input/speech.h"
 #include "invariants.h"
 #include "scoremodel.h"
 #include "windowview.h"
 
-#include <algorithm>
 #include <limits>
-#include <set>
 
 namespace zandiro::hardening {
 namespace {
-
-// The two codes, as (progress, key, next progress): k ; / Shift Insert, then
-// End; Page Up, Backspace, m, -, F2, then a digit from 1 to 5.
-struct CodeStep {
-    int from;
-    int key;
-    int to;
-};
-constexpr CodeStep codeSteps[] = {
-    {0, vk::letterK, 1},  {1, vk::oem1, 2},  {2, vk::oem2, 3}, {3, vk::shift, 4},
-    {4, vk::insert, 5},   {0, vk::prior, 6}, {6, vk::back, 7}, {7, vk::letterM, 8},
-    {8, vk::oemMinus, 9}, {9, vk::f2, 10},
-};
-
-// Pip positions lit for faces 1 to 6 (pipOf numbers them).
-const std::set<int> faces[] = {{3},          {0, 6},          {0, 3, 6},
-                               {0, 1, 5, 6}, {0, 1, 3, 5, 6}, {0, 1, 2, 4, 5, 6}};
-
-constexpr const char* revealUnlimited = "Code is: k, ;, /, Shift, Insert, End.";
-constexpr const char* revealRollCount =
-    "Code is: Page Up, Backspace, m, -, F2, a number from 1 to 5.";
-constexpr const char* verdictFive =
-    "5 points is such a terrible score that you must have been trying to get it. Good game!";
-
-bool isCategory(std::string_view name) {
-    for (const Category& category : scorecard) {
-        if (name == category.label.name) {
-            return true;
-        }
-    }
-    return false;
-}
 
 std::string diceText(const std::array<std::int32_t, 6>& dice) {
     std::string s;
@@ -52,81 +20,80 @@ std::string diceText(const std::array<std::int32_t, 6>& dice) {
     return s;
 }
 
+// The category a control shows, 0 for none.
+int categoryOf(std::string_view name, int index) {
+    for (int c = 1; c <= categoryCount; ++c) {
+        if (name == categoryControl(c).name && index == categoryControl(c).index) {
+            return c;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
-KeyOutcome keyOutcome(int steps, int key, int unlimitedrolls, int rollsperturn) {
-    KeyOutcome out{0, unlimitedrolls, rollsperturn, false};
-    const auto step =
-        std::find_if(std::begin(codeSteps), std::end(codeSteps),
-                     [&](const CodeStep& s) { return s.from == steps && s.key == key; });
-    if (step != std::end(codeSteps)) {
-        out.steps = step->to;
-    } else if (key == vk::end && steps == 5) {
-        out.unlimitedrolls = 1;
-        out.leaves = true;
-    } else if (key >= vk::digit0 + 1 && key <= vk::digit0 + 5 && steps == 10) {
-        out.rollsperturn = key - vk::digit0;
-        out.leaves = true;
-    } else if (key == vk::letterQ) {
-        out.steps = steps;
-        out.leaves = true;
-    }
-    return out;
+Observer::Observer(const Program& program) : startControls_(program.zandiro.form.controls()) {
+    newGame(program);
 }
 
-std::string progressTitle(int steps) {
-    return text(steps > 5 ? steps - 5 : steps) + " steps are done.";
-}
-
-Observer::Observer(const Program& program) {
-    newGame();
-    codeLoaded_ = program.cheat.window.loaded;
-    codeVisible_ = program.cheat.window.visible;
-}
-
-void Observer::newGame() {
+void Observer::newGame(const Program& program) {
     turnEnded_ = false;
     rollEnabled_ = true;
-    steps_ = 0;
-    unlimitedrolls_ = 0;
-    rollsperturn_ = 3;
     lastDownOnWindow_ = false;
     pressed_.reset();
+    codeRules_ = Module1{};
+    scores_.fill(0);
+    for (int c = 1; c <= categoryCount; ++c) {
+        captions_[c] =
+            program.zandiro.form.get(categoryControl(c).name, categoryControl(c).index).caption;
+    }
 }
 
 void Observer::before(const Program& program, const Event& event) {
     const Zandiro& z = program.zandiro;
+    const Input& in = event.input;
+    before_ = Before{};
     before_.generation = z.window.generation;
     before_.rolls = z.rolls;
     before_.filled = z.filled;
     before_.fvkindscore = z.fvkindscore;
     before_.dice = z.dice;
     before_.held = heldDice(z.form);
-    const Control* press = find(z.form, "press");
-    before_.rollClickable =
-        z.window.visible && press != nullptr && press->visible && press->enabled;
-    before_.pressOnWindow = pressReachesWindow(z.form, event.x, event.y);
-    const Control* taker = takerAt(z.form, event.x, event.y);
-    before_.pressTaker = taker ? std::optional<Target>({taker->name, taker->index}) : std::nullopt;
-    before_.clicked = clickedBy(z, event);
-    before_.clickedOpen = false;
-    if (before_.clicked && isCategory(before_.clicked->name)) {
-        before_.clickedOpen = !isUsed(*find(z.form, before_.clicked->name, before_.clicked->index));
+    before_.focus = program.keyboard.focus();
+    before_.serial = program.announcement().serial;
+    before_.mainShown = z.window.visible;
+    before_.codeShown = program.cheat.window.visible;
+    if (program.openMessage()) {
+        before_.atOpenBox = sight(program);
+    }
+    const ControlId taker = controlAt(z.form, in.x, in.y);
+    before_.pressOnWindow = taker == noControl;
+    if (taker != noControl) {
+        const Control& c = z.form.at(taker);
+        before_.pressTaker = Target{c.name, c.index};
+        before_.pressOnButton = c.kind == ControlKind::PushButton;
+    }
+    before_.clicked = clickedBy(z, in);
+    if (before_.clicked) {
+        const int c = categoryOf(before_.clicked->name, before_.clicked->index);
+        before_.clickedCategory =
+            c != 0 && !z.isUsed(before_.clicked->name, before_.clicked->index) ? c : 0;
     }
 }
 
-// A click on a control, or a left press and release on the same one (any
-// button on a hold marker); it counts only on a visible, enabled control.
-std::optional<Observer::Target> Observer::clickedBy(const Zandiro& z, const Event& event) const {
+// An activation of a button or a category, or a left press and release on the
+// same control (any button on a hold marker); it counts only on a visible,
+// enabled control of the shown window.
+std::optional<Observer::Target> Observer::clickedBy(const Zandiro& z, const Input& in) const {
     const Control* c = nullptr;
-    if (event.kind == EventKind::Click) {
-        c = find(z.form, event.control, event.index);
-    } else if (event.kind == EventKind::MouseUp && pressed_) {
-        const Control* at = takerAt(z.form, event.x, event.y);
-        const bool same = at != nullptr && Target{at->name, at->index} == *pressed_;
-        c = same && (event.button == 0 || at->kind == ControlKind::Image) ? at : nullptr;
+    if (in.kind == Input::Kind::Activate && isPlace(in.place) && in.place.kind != FocusKind::Die) {
+        const ControlRef ref = controlOf(in.place);
+        c = find(z.form, ref.name, ref.index);
+    } else if (in.kind == Input::Kind::Release && pressed_ && before_.pressTaker == pressed_) {
+        const Control* at = find(z.form, pressed_->name, pressed_->index);
+        c = in.button == MouseButton::Left || at->kind == ControlKind::Image ? at : nullptr;
     }
-    if (c == nullptr || !c->visible || !c->enabled) {
+    if (c == nullptr || !z.window.visible || !c->visible || !c->enabled) {
         return std::nullopt;
     }
     return Target{c->name, c->index};
@@ -136,20 +103,11 @@ bool Observer::clickedIs(std::string_view name) const {
     return before_.clicked && before_.clicked->name == name;
 }
 
-void Observer::followKey(int key) {
-    typedSinceLoad_ = true;
-    const KeyOutcome outcome = keyOutcome(steps_, key, unlimitedrolls_, rollsperturn_);
-    steps_ = outcome.steps;
-    unlimitedrolls_ = outcome.unlimitedrolls;
-    rollsperturn_ = outcome.rollsperturn;
-    if (outcome.leaves) {
-        codeVisible_ = false;
-    }
-    stepsShown_ = steps_;
-}
-
 std::optional<std::string> Observer::after(const Program& program, const PlayPlatform& platform,
                                            const Event& event) {
+    if (before_.atOpenBox) {
+        return followBox(program, event);
+    }
     const Zandiro& z = program.zandiro;
     const bool newWindow = z.window.generation != before_.generation;
     if (newWindow != clickedIs("restart")) {
@@ -157,7 +115,10 @@ std::optional<std::string> Observer::after(const Program& program, const PlayPla
                          : "restart: a click on Restart did not begin a new game";
     }
     if (newWindow) {
-        newGame();
+        if (z.form.controls() != startControls_) {
+            return "restart: the new game does not show the start window";
+        }
+        newGame(program);
     }
     if (auto fault = followEvent(platform, event)) {
         return fault;
@@ -170,9 +131,12 @@ std::optional<std::string> Observer::after(const Program& program, const PlayPla
             return fault;
         }
         const bool turnEnded = z.filled != before_.filled || z.rolls < before_.rolls;
-        if (auto fault = turnEnded ? std::nullopt : followHolds(program, event)) {
+        if (auto fault = turnEnded ? std::nullopt : followHolds(program, event.input)) {
             return fault;
         }
+    }
+    if (auto fault = followSpeech(program)) {
+        return fault;
     }
     if (auto fault = checkMessages(program, platform)) {
         return fault;
@@ -180,69 +144,69 @@ std::optional<std::string> Observer::after(const Program& program, const PlayPla
     return checkAll(program);
 }
 
-std::optional<std::string> Observer::followEvent(const PlayPlatform& platform, const Event& event) {
-    switch (event.kind) {
-    case EventKind::KeyDown:
-        followKey(static_cast<std::int16_t>(event.key));
-        break;
-    case EventKind::CodeClose:
-        // The close box is the Q key: it leaves and shows the progress.
-        followKey(vk::letterQ);
-        break;
-    case EventKind::MainClose:
-        if (!platform.ended) {
-            return "main-close: the close box did not end the program";
-        }
-        break;
-    case EventKind::DblClick:
-        pressed_.reset();
-        followDoubleClick();
-        break;
-    case EventKind::MouseDown:
-        followPress();
-        break;
-    case EventKind::MouseUp:
-        pressed_.reset();
-        break;
-    default:
-        break;
+// While a box is open the game takes nothing but its closing.
+std::optional<std::string> Observer::followBox(const Program& program, const Event& event) const {
+    const bool closing = event.input.kind == Input::Kind::MessageClosed;
+    if (program.openMessage().has_value() == closing) {
+        return closing ? "message-box: closing it left it open" : "message-box: it closed itself";
     }
-    const bool exitClicked = clickedIs("exitgame");
-    if (platform.ended != (exitClicked || event.kind == EventKind::MainClose)) {
-        return platform.ended ? "exit: the program ended without Exit or the close box"
-                              : "exit: a click on Exit did not end the program";
+    if (sight(program) != *before_.atOpenBox || program.keyboard.focus() != before_.focus ||
+        program.announcement().serial != before_.serial) {
+        return "message-box: the game took an input while its box was open";
     }
     return std::nullopt;
 }
 
-// Only a double-click whose first press reached the window opens the code
-// window; the first time, it loads it.
-void Observer::followDoubleClick() {
-    if (!lastDownOnWindow_) {
-        return;
+std::optional<std::string> Observer::followEvent(const PlayPlatform& platform, const Event& event) {
+    const Input& in = event.input;
+    const bool onCode = in.window == GameWindow::Code && before_.codeShown;
+    if (in.kind == Input::Kind::Key && onCode) {
+        codeWindow_.Form_KeyDown(in.virtualKey, 0);
+    } else if (in.kind == Input::Kind::Close && onCode) {
+        codeWindow_.closeBox();
+    } else if (before_.mainShown) {
+        followPointer(in);
     }
-    if (!codeLoaded_) {
-        codeLoaded_ = true;
-        typedSinceLoad_ = false;
-        steps_ = 0;
+    const bool closedMain =
+        in.kind == Input::Kind::Close && in.window == GameWindow::Main && before_.mainShown;
+    if (platform.ended != (clickedIs("exitgame") || closedMain)) {
+        return platform.ended ? "exit: the program ended without Exit or the close box"
+                              : "exit: Exit or the close box did not end the program";
     }
-    codeVisible_ = true;
+    return std::nullopt;
 }
 
-void Observer::followPress() {
-    lastDownOnWindow_ = before_.pressOnWindow;
-    pressed_ = before_.pressTaker;
+// A push button takes the second press of a double-click as a press; anywhere
+// else a double-click goes where its first press went, and opens the code
+// window (loading it the first time) where that reached the window.
+void Observer::followPointer(const Input& in) {
+    const bool press = in.kind == Input::Kind::Press ||
+                       (in.kind == Input::Kind::DoubleClick && before_.pressOnButton);
+    if (press) {
+        lastDownOnWindow_ = before_.pressOnWindow;
+        pressed_ = before_.pressTaker;
+    } else if (in.kind == Input::Kind::Release) {
+        pressed_.reset();
+    } else if (in.kind == Input::Kind::DoubleClick) {
+        pressed_.reset();
+        if (lastDownOnWindow_) {
+            codeWindow_.show();
+        }
+    }
 }
 
-// Within a turn, a press on the window toggles the hold of the die under it and
-// a click on a hold marker toggles its own; nothing else changes the holds.
-std::optional<std::string> Observer::followHolds(const Program& program, const Event& event) const {
+// Within a turn, a press on the window toggles the hold of the die under it,
+// an activation of a die and a click on a hold marker that die's; nothing else
+// changes the holds.
+std::optional<std::string> Observer::followHolds(const Program& program, const Input& in) const {
     std::array<bool, 6> held = before_.held;
-    const bool onWindow = (event.kind == EventKind::MouseDown && before_.pressOnWindow) ||
-                          event.kind == EventKind::FormPress;
-    const int pressed = onWindow ? dieAt(event.x, event.y) : 0;
+    const bool onWindow = in.kind == Input::Kind::Press && before_.pressOnWindow;
+    const bool onDie = in.kind == Input::Kind::Activate && in.place.kind == FocusKind::Die;
+    const int pressed = onWindow                     ? dieAt(in.x, in.y)
+                        : onDie && isPlace(in.place) ? in.place.number
+                                                     : 0;
     const int clicked = clickedIs("Hold") ? before_.clicked->index : 0;
-    for (const int d : {pressed, clicked}) {
+    for (const int d : {before_.mainShown ? pressed : 0, clicked}) {
         if (d != 0) {
             held[d] = !held[d];
         }
@@ -266,38 +230,89 @@ std::optional<std::string> Observer::followRoll(const Program& program) {
     if (!pressClicked) {
         return std::nullopt;
     }
-    rollEnabled_ = !(z.rolls >= rollsperturn_ && unlimitedrolls_ == 0);
+    rollEnabled_ = !(z.rolls >= codeRules_.rollsperturn && codeRules_.unlimitedrolls == 0);
     return checkRoll(program);
 }
 
 // A click on an open category gives it exactly the score the dice shown make,
-// closes it (Zandiro stays open while it scores) and ends the turn; nothing
-// else scores.
+// shows it, closes the category (Zandiro stays open while it scores) and ends
+// the turn; nothing else scores.
 std::optional<std::string> Observer::followScore(const Program& program) {
     const Zandiro& z = program.zandiro;
     const bool scored = z.filled != before_.filled || z.fvkindscore != before_.fvkindscore;
-    if (!before_.clickedOpen || before_.rolls <= 0) {
+    const int c = before_.clickedCategory;
+    if (c == 0 || before_.rolls <= 0) {
         if (!scored) {
             return std::nullopt;
         }
         return before_.rolls <= 0 ? "turn-end: a category scored before the turn's first roll"
                                   : "score: a category scored without a click on an open one";
     }
-    const Target& t = *before_.clicked;
+    const ControlRef t = categoryControl(c);
     const ScoreOutcome want = scoreFor(t.name, t.index, before_.dice, before_.fvkindscore);
     const std::int64_t got = scoreOf(z, t.name, t.index);
-    const bool closed = isUsed(*find(z.form, t.name, t.index));
+    const bool closed = z.isUsed(t.name, t.index);
     if (got != want.score || closed != want.closes ||
         z.filled != before_.filled + (want.closes ? 1 : 0)) {
-        return "score: " + t.name + " holds " + std::to_string(got) +
+        return std::string("score: ") + t.name + " holds " + std::to_string(got) +
                (closed ? " closed" : " open") + " for the dice " + diceText(before_.dice) +
                ", expected " + std::to_string(want.score) + (want.closes ? " closed" : " open");
     }
+    const std::string& caption = z.form.get(t.name, t.index).caption;
+    if (!caption.ends_with(numberText(got)) && !(got == 0 && caption == captions_[c])) {
+        return std::string("caption: ") + t.name + " reads \"" + caption + "\" for a score of " +
+               std::to_string(got);
+    }
+    scores_[c] = got;
+    captions_[c] = caption;
     turnEnded_ = true;
     rollEnabled_ = true;
     return checkTurnEnd(program);
 }
 
+// A listening player hears what the event changed: the category scored, else
+// the roll, else the die held or released unless the focus was on it, which
+// says its own state; nothing when nothing changed, and nothing twice.
+std::optional<std::string> Observer::followSpeech(const Program& program) const {
+    const Zandiro& z = program.zandiro;
+    Announcement want;
+    const auto expect = [&](Announcement::Kind kind, int number) {
+        want.kind = kind;
+        want.number = number;
+    };
+    const std::array<bool, 6> held = heldDice(z.form);
+    if (z.window.generation != before_.generation) {
+        // a new game says nothing
+    } else if (z.filled != before_.filled || z.fvkindscore != before_.fvkindscore) {
+        expect(Announcement::Kind::Score, before_.clickedCategory);
+    } else if (z.rolls != before_.rolls || z.dice != before_.dice) {
+        expect(Announcement::Kind::Roll, 0);
+    } else {
+        for (int d = 1; d <= diceCount; ++d) {
+            if (held[d] != before_.held[d] && before_.focus != FocusPlace{FocusKind::Die, d}) {
+                expect(Announcement::Kind::Hold, d);
+            }
+        }
+    }
+    const Announcement& said = program.announcement();
+    const bool spoke = said.serial != before_.serial;
+    if (spoke != (want.kind != Announcement::Kind::None) ||
+        (spoke && (said.serial != before_.serial + 1 || said.kind != want.kind ||
+                   said.number != want.number))) {
+        return "speech: announcement " + std::to_string(static_cast<int>(said.kind)) + " " +
+               std::to_string(said.number) + " numbered " + std::to_string(said.serial) +
+               ", expected " + std::to_string(static_cast<int>(want.kind)) + " " +
+               std::to_string(want.number) + " after " + std::to_string(before_.serial);
+    }
+    const std::string text = spoke ? announcementText(z, program.module1, said) : "";
+    if (spoke && (text.empty() || (want.kind == Announcement::Kind::Roll &&
+                                   text != rollDescription(z, program.module1)))) {
+        return "speech: \"" + text + "\"";
+    }
+    return std::nullopt;
+}
+
+// Every die not held rolled a face and shows it; the held ones kept theirs.
 std::optional<std::string> Observer::checkRoll(const Program& program) const {
     const Zandiro& z = program.zandiro;
     if (heldDice(z.form) != before_.held) {
@@ -310,14 +325,9 @@ std::optional<std::string> Observer::checkRoll(const Program& program) const {
         if (!before_.held[d] && (z.dice[d] < 1 || z.dice[d] > 6)) {
             return "roll: die " + std::to_string(d) + " rolled " + std::to_string(z.dice[d]);
         }
-        const int value = z.dice[d];
-        for (int pos = 0; pos <= 6; ++pos) {
-            const Control* pip = find(z.form, "pip", pipOf(d, pos));
-            const bool lit = value >= 1 && value <= 6 && faces[value - 1].count(pos) == 1;
-            if (pip == nullptr || pip->visible != lit) {
-                return "roll: die " + std::to_string(d) + " does not show its face " +
-                       std::to_string(value);
-            }
+        if (shownFace(z, d) != z.dice[d]) {
+            return "roll: die " + std::to_string(d) + " shows " + std::to_string(shownFace(z, d)) +
+                   " for " + std::to_string(z.dice[d]);
         }
     }
     return std::nullopt;
@@ -336,40 +346,40 @@ std::optional<std::string> Observer::checkTurnEnd(const Program& program) const 
     return std::nullopt;
 }
 
+// A platform may show a box once the event has returned, so an event asks for
+// one at most and changes nothing after asking. The verdict comes with the
+// last category of a total of 5 or more; a reveal label shows its code.
 std::optional<std::string> Observer::checkMessages(const Program& program,
                                                    const PlayPlatform& platform) const {
-    // A platform may show a box once the event has returned, so an event asks
-    // for one at most and changes nothing after asking.
-    if (platform.messages.size() > 1) {
-        return "message-box: " + std::to_string(platform.messages.size()) + " boxes in one event";
+    const std::vector<std::string>& messages = platform.messages;
+    if (messages.size() > 1) {
+        return "message-box: " + std::to_string(messages.size()) + " boxes in one event";
     }
     if (platform.atBox && *platform.atBox != std::pair(sight(program), program.keyboard.focus())) {
-        return "message-box: the game changed after it asked for \"" + platform.messages.back() +
-               "\"";
+        return "message-box: the game changed after it asked for \"" + messages.back() + "\"";
+    }
+    if (program.openMessage().has_value() != !messages.empty()) {
+        return "message-box: the game holds no box for the one it asked for";
     }
     const Zandiro& z = program.zandiro;
-    const bool gameOver = before_.filled == categoryCount - 1 && z.filled == categoryCount;
-    if (gameOver) {
+    if (before_.filled == categoryCount - 1 && z.filled == categoryCount) {
         const std::size_t expected = z.grandtotal >= 5 ? 1 : 0;
-        if (platform.messages.size() != expected) {
-            return "verdict: " + std::to_string(platform.messages.size()) +
+        if (messages.size() != expected) {
+            return "verdict: " + std::to_string(messages.size()) +
                    " message boxes for a total of " + std::to_string(z.grandtotal);
         }
-        if (expected == 1) {
-            const std::string& m = platform.messages.front();
-            const bool fits = z.grandtotal == 5
-                                  ? m == verdictFive
-                                  : m.find(" " + text(z.grandtotal) + " ") != std::string::npos;
-            if (!fits || showsNegative(m)) {
-                return "verdict: \"" + m + "\" for a total of " + std::to_string(z.grandtotal);
-            }
+        const std::string& m = expected == 1 ? messages.front() : "";
+        if (expected == 1 &&
+            ((z.grandtotal != 5 && m.find(numberText(z.grandtotal) + " ") == std::string::npos) ||
+             showsNegative(m))) {
+            return "verdict: \"" + m + "\" for a total of " + std::to_string(z.grandtotal);
         }
         return std::nullopt;
     }
-    for (const std::string& m : platform.messages) {
-        if (m != revealUnlimited && m != revealRollCount) {
-            return "message: unexpected \"" + m + "\"";
-        }
+    const bool revealed = clickedIs("Label1") || clickedIs("Label2");
+    if (messages.size() != (revealed ? 1u : 0u)) {
+        return "message: " + std::to_string(messages.size()) + " boxes" +
+               (revealed ? " for a reveal label" : ", unexpected");
     }
     return std::nullopt;
 }

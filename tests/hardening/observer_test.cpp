@@ -17,16 +17,16 @@ struct Played {
     Played() {
         program.start();
         observer = std::make_unique<Observer>(program);
-        const Event events[] = {mouseDown(0, 0, 250, 330),
-                                mouseUp(0, 250, 330),
-                                dblClick(250, 330),
-                                keyDown(0x4B),
-                                keyDown(0x51),
-                                click("press", -1, 1),
-                                click("chance")};
+        const Event events[] = {pressAt(250, 330),
+                                releaseAt(250, 330),
+                                doubleClickAt(250, 330),
+                                keyDown(GameWindow::Code, 0x4B),
+                                keyDown(GameWindow::Code, 0x51),
+                                {activateAt(button(1)), 1},
+                                activateAt(category(13))};
         for (const Event& e : events) {
             observer->before(program, e);
-            EXPECT_TRUE(deliver(program, platform, e));
+            deliver(program, platform, e);
             const auto fault = observer->after(program, platform, e);
             EXPECT_FALSE(fault.has_value()) << describe(e) << ": " << *fault;
         }

@@ -1,13 +1,10 @@
 #include "playevents.h"
 #include "splitmix.h"
 
-#include "form/hittest.h"
-
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
-#include <stdexcept>
 
 namespace zandiro::hardening {
 namespace {
@@ -28,26 +25,6 @@ const std::array<double, 12> edgeDraws{
     std::nextafter(5.0 / 6, 0.0),
 };
 
-MouseButton mouseButton(int button) {
-    switch (button) {
-    case 1:
-        return MouseButton::Right;
-    case 2:
-        return MouseButton::Middle;
-    default:
-        return MouseButton::Left;
-    }
-}
-
-// A replayed list may name a control the layout no longer has.
-ControlId findControl(const Form& form, const std::string& name, int index) {
-    try {
-        return form.find(name, index);
-    } catch (const std::out_of_range&) {
-        return noControl;
-    }
-}
-
 std::string hex(std::uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08xu", value);
@@ -61,108 +38,71 @@ std::string coordinates(double x, double y) {
     return out.str();
 }
 
+std::string buttonArgument(MouseButton button) {
+    switch (button) {
+    case MouseButton::Right:
+        return ", MouseButton::Right";
+    case MouseButton::Middle:
+        return ", MouseButton::Middle";
+    default:
+        return "";
+    }
+}
+
+std::string windowName(GameWindow window) {
+    return window == GameWindow::Main ? "GameWindow::Main" : "GameWindow::Code";
+}
+
+std::string placeText(FocusPlace place) {
+    const char* names[] = {"{}", "button", "die", "category"};
+    const auto kind = static_cast<std::size_t>(place.kind);
+    return kind == 0 ? names[0] : names[kind] + ("(" + std::to_string(place.number) + ")");
+}
+
+std::string keyText(const Input& in) {
+    const KeyModifiers& m = in.modifiers;
+    const auto flag = [](bool on) { return on ? "true" : "false"; };
+    const bool plain = !m.shift && !m.control && !m.alt && !m.meta;
+    const std::string modifiers = std::string(", {") + flag(m.shift) + ", " + flag(m.control) +
+                                  ", " + flag(m.alt) + ", " + flag(m.meta) + "}";
+    std::string text = "keyDown(" + windowName(in.window) + ", " + std::to_string(in.virtualKey) +
+                       (plain && !in.repeat ? ""
+                        : plain             ? ", {}"
+                                            : modifiers) +
+                       (in.repeat ? ", true)" : ")");
+    return in.tabLeaves ? "tabLeaving(" + text + ")" : text;
+}
+
+std::string inputText(const Input& in) {
+    switch (in.kind) {
+    case Input::Kind::Press:
+        return "pressAt(" + coordinates(in.x, in.y) + buttonArgument(in.button) + ")";
+    case Input::Kind::Release:
+        return "releaseAt(" + coordinates(in.x, in.y) + buttonArgument(in.button) + ")";
+    case Input::Kind::DoubleClick:
+        return "doubleClickAt(" + coordinates(in.x, in.y) + ")";
+    case Input::Kind::Key:
+        return keyText(in);
+    case Input::Kind::Activate:
+        return "activateAt(" + placeText(in.place) + ")";
+    case Input::Kind::Close:
+        return "closeBoxOf(" + windowName(in.window) + ")";
+    case Input::Kind::MessageClosed:
+        return "messageClosed()";
+    }
+    return "?";
+}
+
 } // namespace
 
-Event click(std::string control, int index, std::uint32_t draws) {
-    Event e;
-    e.kind = EventKind::Click;
-    e.control = std::move(control);
-    e.index = index;
-    e.draws = draws;
-    return e;
-}
-
-Event mouseDown(int button, int shift, double x, double y) {
-    Event e;
-    e.kind = EventKind::MouseDown;
-    e.button = button;
-    e.shift = shift;
-    e.x = x;
-    e.y = y;
-    return e;
-}
-
-Event mouseUp(int button, double x, double y, std::uint32_t draws) {
-    Event e;
-    e.kind = EventKind::MouseUp;
-    e.button = button;
-    e.x = x;
-    e.y = y;
-    e.draws = draws;
-    return e;
-}
-
-Event dblClick(double x, double y) {
-    Event e;
-    e.kind = EventKind::DblClick;
-    e.x = x;
-    e.y = y;
-    return e;
-}
-
-Event closeMain() {
-    Event e;
-    e.kind = EventKind::MainClose;
-    return e;
-}
-
-Event keyDown(int key, int shift) {
-    Event e;
-    e.kind = EventKind::KeyDown;
-    e.key = key;
-    e.shift = shift;
-    return e;
-}
-
-Event closeCode() {
-    Event e;
-    e.kind = EventKind::CodeClose;
-    return e;
-}
-
-Event mainKey(GameKey key, int die, std::uint32_t draws) {
-    Event e;
-    e.kind = EventKind::MainKey;
-    e.key = static_cast<int>(key);
-    e.index = die;
-    e.draws = draws;
-    return e;
-}
-
-Event formPress(double x, double y) {
-    Event e;
-    e.kind = EventKind::FormPress;
-    e.x = x;
-    e.y = y;
-    return e;
+Input tabLeaving(Input key) {
+    key.tabLeaves = true;
+    return key;
 }
 
 std::string describe(const Event& e) {
-    switch (e.kind) {
-    case EventKind::Click:
-        return "click(\"" + e.control + "\", " + std::to_string(e.index) + ", " + hex(e.draws) +
-               ")";
-    case EventKind::MouseDown:
-        return "mouseDown(" + std::to_string(e.button) + ", " + std::to_string(e.shift) + ", " +
-               coordinates(e.x, e.y) + ")";
-    case EventKind::MouseUp:
-        return "mouseUp(" + std::to_string(e.button) + ", " + coordinates(e.x, e.y) + ", " +
-               hex(e.draws) + ")";
-    case EventKind::DblClick:
-        return "dblClick(" + coordinates(e.x, e.y) + ")";
-    case EventKind::MainClose:
-        return "closeMain()";
-    case EventKind::KeyDown:
-        return "keyDown(" + std::to_string(e.key) + ", " + std::to_string(e.shift) + ")";
-    case EventKind::CodeClose:
-        return "closeCode()";
-    case EventKind::MainKey:
-        return "mainKey(GameKey(" + std::to_string(e.key) + "), " + std::to_string(e.index) + ", " +
-               hex(e.draws) + ")";
-    case EventKind::FormPress:
-        return "formPress(" + coordinates(e.x, e.y) + ")";
-    }
-    return "?";
+    const std::string input = inputText(e.input);
+    return e.draws == 0 ? input : "{" + input + ", " + hex(e.draws) + "}";
 }
 
 std::string describe(const std::vector<Event>& events) {
@@ -209,60 +149,9 @@ double PlayPlatform::rnd() {
     }
 }
 
-namespace {
-
-// Calls the handler of the event; `clicked` is the control a Click names.
-void send(Program& program, const Event& e, ControlId clicked) {
-    Zandiro& z = program.zandiro;
-    switch (e.kind) {
-    case EventKind::Click:
-        z.click(clicked);
-        break;
-    case EventKind::MouseDown:
-        z.mouseDown(e.x, e.y);
-        break;
-    case EventKind::MouseUp:
-        z.mouseUp(mouseButton(e.button), e.x, e.y);
-        break;
-    case EventKind::DblClick:
-        z.dblClick(e.x, e.y);
-        break;
-    case EventKind::MainClose:
-        z.closeBox();
-        break;
-    case EventKind::KeyDown:
-        program.cheat.Form_KeyDown(static_cast<std::int16_t>(e.key),
-                                   static_cast<std::int16_t>(e.shift));
-        break;
-    case EventKind::CodeClose:
-        program.cheat.closeBox();
-        break;
-    case EventKind::MainKey:
-        program.keyboard.press(static_cast<GameKey>(e.key), e.index);
-        break;
-    case EventKind::FormPress:
-        z.Form_MouseDown(1, 0, static_cast<float>(e.x), static_cast<float>(e.y));
-        break;
-    }
-}
-
-} // namespace
-
 bool deliver(Program& program, PlayPlatform& platform, const Event& e) {
-    if (platform.ended) {
-        return false;
-    }
-    const Zandiro& z = program.zandiro;
-    const bool toCodeWindow = e.kind == EventKind::KeyDown || e.kind == EventKind::CodeClose;
-    const bool shown = toCodeWindow ? program.cheat.window.visible : z.window.visible;
-    const ControlId clicked =
-        e.kind == EventKind::Click ? findControl(z.form, e.control, e.index) : noControl;
-    if (!shown || (e.kind == EventKind::Click && clicked < 0)) {
-        return false;
-    }
     platform.beginEvent(program, e.draws);
-    program.handle([&] { send(program, e, clicked); });
-    return true;
+    return program.handle(e.input);
 }
 
 } // namespace zandiro::hardening

@@ -2,6 +2,7 @@
 
 #include "game/platform.h"
 #include "game/program.h"
+#include "input/input.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,44 +13,28 @@
 
 namespace zandiro::hardening {
 
-// One thing the player does, in a form that can be stored, replayed and
-// printed. Controls are named, not numbered, so a printed list still replays
-// after the layout gains a control.
-enum class EventKind : std::uint8_t {
-    Click,
-    MouseDown,
-    MouseUp,
-    DblClick,
-    MainClose,
-    KeyDown,
-    CodeClose,
-    MainKey,  // a key on the main window: key is a GameKey, index the die
-    FormPress // the window's own press handler, as a press beside every control reaches it
-};
-
+// One thing the player does, as the game's own input, with the plan for the
+// dice it may roll, so that a list can be stored, replayed and printed.
 struct Event {
-    EventKind kind = EventKind::Click;
-    std::string control; // Click: the control's name
-    int index = -1;      // Click: its member index, -1 for a single control
-    int button = 0;      // MouseDown, MouseUp: 0 left, 1 right, 2 middle
-    int shift = 0;       // MouseDown, KeyDown: modifier state
-    double x = 0;        // mouse events: client coordinates
-    double y = 0;
-    int key = 0;             // KeyDown: virtual-key code, any 16-bit value
-    std::uint32_t draws = 0; // Click, MouseUp: plan for the dice this event may roll
+    Event(Input input = {}, std::uint32_t draws = 0) : input(input), draws(draws) {}
+    Input input;
+    std::uint32_t draws = 0;
 };
 
-Event click(std::string control, int index = -1, std::uint32_t draws = 0);
-Event mouseDown(int button, int shift, double x, double y);
-Event mouseUp(int button, double x, double y, std::uint32_t draws = 0);
-Event dblClick(double x, double y);
-Event closeMain();
-Event keyDown(int key, int shift = 0);
-Event closeCode();
-Event mainKey(GameKey key, int die = 0, std::uint32_t draws = 0);
-Event formPress(double x, double y);
+// Places by number, as printed lists name them.
+inline FocusPlace button(int n) {
+    return {FocusKind::Button, n};
+}
+inline FocusPlace die(int n) {
+    return {FocusKind::Die, n};
+}
+inline FocusPlace category(int n) {
+    return {FocusKind::Category, n};
+}
+// A key as a page sends it: Tab at the edges leaves the game.
+Input tabLeaving(Input key);
 
-// The event as a call of the functions above, to paste into a test.
+// The event as code to paste into a test.
 std::string describe(const Event& event);
 std::string describe(const std::vector<Event>& events);
 
@@ -68,13 +53,15 @@ inline auto sight(const Program& p) {
 }
 using Sight = decltype(sight(std::declval<const Program&>()));
 
-// The platform of a played game: message boxes are recorded with what the
-// player saw as each was asked for, the end of the program is recorded, and
-// each event rolls from its own draw plan, so that deleting an event does not
-// change the dice of the others.
+// The platform of a played game, as a page's: a message box shows once the
+// event has returned and holds the game until it is closed. Message boxes are
+// recorded with what the player saw as each was asked for, the end of the
+// program is recorded, and each event rolls from its own draw plan, so that
+// deleting an event does not change the dice of the others.
 class PlayPlatform : public Platform {
   public:
     void messageBox(const std::string& text) override;
+    bool showsBoxAfterEvent() const override { return true; }
     void endProgram() override { ended = true; }
     void randomize() override {}
     double rnd() override;
@@ -94,8 +81,7 @@ class PlayPlatform : public Platform {
     int drawn_ = 0;
 };
 
-// Delivers the event as the toolkit would: only to a window that is shown, and
-// nothing after the program has ended. Returns whether it was delivered.
+// Hands the event to the game's one entry; answers whether the game took it.
 bool deliver(Program& program, PlayPlatform& platform, const Event& event);
 
 } // namespace zandiro::hardening

@@ -32,86 +32,54 @@ void PlayStats::add(const PlayStats& o) {
     mostRolls = std::max(mostRolls, o.mostRolls);
 }
 
-Runner::Runner() : program_(platform_), twin_(twinPlatform_), observer_(started(program_)) {
-    twin_.start();
+Runner::Runner() : program_(platform_), observer_(started(program_)) {
     if (auto fault = observer_.checkAll(program_)) {
         startFault_ = "start: " + *fault;
     }
 }
 
-// The clicks a key stands for, read from the game before the key: a die is
-// clicked on its marker while that shows, else on the window beside it.
-std::vector<Event> Runner::matchingClicks(const Event& event) const {
-    if (event.kind != EventKind::MainKey) {
-        return {event};
+// A key on the main window as the observer follows it: the activation of the
+// place it acts on, the close box, or an activation of no place. A key the
+// game does not know, and a repeat of a key that acts once, do nothing.
+Event Runner::standsFor(const Event& event) const {
+    const Input& in = event.input;
+    if (in.kind != Input::Kind::Key || in.window != GameWindow::Main) {
+        return event;
     }
-    const Zandiro& z = program_.zandiro;
-    const auto dieClick = [&](int d) -> std::vector<Event> {
-        if (d < 1 || d > 5) {
-            return {};
-        }
-        if (z.form.get("Hold", d).visible) {
-            return {click("Hold", d)};
-        }
-        const Control& body = z.form.get("Rect", d);
-        return {formPress(body.left + 30, body.top + 30)};
-    };
-    const FocusPlace focus = program_.keyboard.focus();
-    switch (static_cast<GameKey>(event.key)) {
+    const std::optional<MainKey> key = mainKey(in.virtualKey, in.modifiers);
+    if (!key || (key->once && in.repeat)) {
+        return activateAt({});
+    }
+    switch (key->key) {
     case GameKey::Activate:
-        if (focus.kind == FocusKind::Die) {
-            return dieClick(focus.number);
-        }
-        if (focus.kind == FocusKind::Button || focus.kind == FocusKind::Category) {
-            const ControlRef ref = focus.kind == FocusKind::Button ? buttonControl(focus.number)
-                                                                   : categoryControl(focus.number);
-            return {click(ref.name, ref.index, event.draws)};
-        }
-        return {};
+        return {activateAt(program_.keyboard.focus()), event.draws};
     case GameKey::Die:
-        return dieClick(event.index);
+        return activateAt(die(key->die));
     case GameKey::Roll:
-        return {click("press", -1, event.draws)};
+        return {activateAt(button(1)), event.draws};
     case GameKey::Quit:
-        return {closeMain()};
+        return closeBoxOf(GameWindow::Main);
     default:
-        return {};
+        return activateAt({});
     }
-}
-
-std::optional<std::string> Runner::sameAsTwin() const {
-    if (sight(program_) != sight(twin_) || platform_.ended != twinPlatform_.ended) {
-        return std::string("key like click: the game differs from the one played by mouse");
-    }
-    return std::nullopt;
 }
 
 std::optional<std::string> Runner::step(const Event& event) {
-    const std::vector<Event> clicks = matchingClicks(event);
-    // The observer follows a key as the click it stands for, so its rules
-    // for clicks hold for keys too; a key that stands for none clicks nothing.
-    const Event seen = event.kind != EventKind::MainKey ? event
-                       : clicks.empty()                 ? click("")
-                                                        : clicks.front();
+    const Event seen = standsFor(event);
     observer_.before(program_, seen);
-    const int generation = program_.zandiro.window.generation;
-    const std::int16_t rolls = program_.zandiro.rolls;
-    const std::int16_t filled = program_.zandiro.filled;
-    const std::int32_t fvkindscore = program_.zandiro.fvkindscore;
+    const Zandiro& z = program_.zandiro;
+    const int generation = z.window.generation;
+    const std::int16_t rolls = z.rolls;
+    const std::int16_t filled = z.filled;
+    const std::int32_t fvkindscore = z.fvkindscore;
     const Module1 rules = program_.module1;
     const bool codeShown = program_.cheat.window.visible;
     try {
-        if (!deliver(program_, platform_, event)) {
-            return std::nullopt;
-        }
-        for (const Event& c : clicks) {
-            deliver(twin_, twinPlatform_, c);
-        }
+        deliver(program_, platform_, event);
     } catch (const std::exception& e) {
         return std::string("exception: ") + e.what();
     }
     ++stats_.events;
-    const Zandiro& z = program_.zandiro;
     const bool sameGame = z.window.generation == generation;
     stats_.rolls += sameGame && z.rolls > rolls ? 1 : 0;
     stats_.mostRolls = std::max<int>(stats_.mostRolls, z.rolls);
@@ -124,10 +92,7 @@ std::optional<std::string> Runner::step(const Event& event) {
                                : 0;
     stats_.codeWindowVisits += !codeShown && program_.cheat.window.visible ? 1 : 0;
     stats_.programEnds += platform_.ended ? 1 : 0;
-    stats_.keys += event.kind == EventKind::MainKey ? 1 : 0;
-    if (auto fault = sameAsTwin()) {
-        return fault;
-    }
+    stats_.keys += event.input.kind == Input::Kind::Key && event.input.window == GameWindow::Main;
     return observer_.after(program_, platform_, seen);
 }
 

@@ -40,9 +40,7 @@ class Runner {
     Runner(const Runner&) = delete;
     Runner& operator=(const Runner&) = delete;
 
-    // The broken rule, if the event broke one. An event the windows cannot
-    // take (a key while the code window is hidden, anything after the end)
-    // is skipped.
+    // The broken rule, if the event broke one.
     std::optional<std::string> step(const Event& event);
     std::optional<std::string> startFault() const { return startFault_; }
     bool ended() const { return platform_.ended; }
@@ -50,16 +48,10 @@ class Runner {
     const PlayStats& stats() const { return stats_; }
 
   private:
-    void count(const Program& before);
-    std::vector<Event> matchingClicks(const Event& event) const;
-    std::optional<std::string> sameAsTwin() const;
+    Event standsFor(const Event& event) const;
 
     PlayPlatform platform_;
     Program program_;
-    // The same game played by mouse: it takes every event, a main-window key
-    // turned into the click it stands for, and must stay equal to the first.
-    PlayPlatform twinPlatform_;
-    Program twin_;
     Observer observer_;
     PlayStats stats_;
     std::optional<std::string> startFault_;

@@ -48,9 +48,11 @@ class ByteChoices : public Choices {
 };
 
 // A player who does anything the windows allow, in any order: clicks on every
-// control, presses anywhere on the main window with any button, double-clicks,
-// and any key in the code window, with the two codes typed often enough to
-// change the roll rules. It reads the program but never changes it.
+// control and activates every place (and some the window does not have),
+// presses anywhere on the main window with any button, double-clicks, any key
+// on either window, with the two codes typed often enough to change the roll
+// rules, and closes the message boxes. It reads the program but never changes
+// it.
 class RandomPlayer {
   public:
     // Appends the player's next gesture: one event or a few that belong together.
@@ -60,7 +62,9 @@ class RandomPlayer {
     void onMainWindow(const Program& program, Choices& choices, std::vector<Event>& out);
     void onCodeWindow(const Program& program, Choices& choices, std::vector<Event>& out);
     void typeCode(Choices& choices, std::vector<Event>& out);
-    void press(Choices& choices, std::vector<Event>& out);
+    void click(Choices& choices, std::vector<Event>& out, double x, double y);
+    void reach(const Zandiro& z, Choices& choices, std::vector<Event>& out, FocusPlace place);
+    void mainWindowKey(Choices& choices, std::vector<Event>& out);
     int key(Choices& choices, std::vector<Event>& out, int code);
 
     int lastKey_ = 0;

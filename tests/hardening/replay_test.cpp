@@ -24,43 +24,38 @@ PlayStats expectKept(const std::vector<Event>& events) {
 // Five dice without a value are equal, but they are no five of a kind.
 TEST(Replay, FiveBlankDiceHeldThroughARollDoNotScoreZandiro) {
     expectKept({
-        mouseDown(0, 0, 294, 38),
-        mouseDown(0, 0, 358, 38),
-        mouseDown(0, 0, 294, 102),
-        mouseDown(0, 0, 358, 102),
-        mouseDown(0, 0, 294, 166),
-        click("press", -1, 0x52eca4e1u),
-        click("fvkind", -1, 0x00000000u),
+        pressAt(294, 38),
+        pressAt(358, 38),
+        pressAt(294, 102),
+        pressAt(358, 102),
+        pressAt(294, 166),
+        {activateAt(button(1)), 0x52eca4e1u},
+        activateAt(category(12)),
     });
 }
 
 TEST(Replay, CodeWindowCloseBoxBringsTheMainWindowBack) {
-    expectKept({
-        mouseDown(0, 0, 326, 111),
-        dblClick(326, 111),
-        closeCode(),
-    });
+    expectKept({pressAt(326, 111), doubleClickAt(326, 111), closeBoxOf(GameWindow::Code)});
 }
 
 TEST(Replay, MainWindowCloseBoxEndsTheProgram) {
-    expectKept({closeMain()});
+    expectKept({closeBoxOf(GameWindow::Main)});
 }
 
 // Before the first roll of a game, at start and after Restart, no category
 // can be scored.
 TEST(Replay, EveryGameWaitsForItsFirstRoll) {
-    const std::vector<Event> scoreEverything = {
-        click("numbers", 1), click("numbers", 2), click("numbers", 3), click("numbers", 4),
-        click("numbers", 5), click("numbers", 6), click("thrkind"),    click("frkind"),
-        click("fullh"),      click("sstr"),       click("lstr"),       click("fvkind"),
-        click("chance"),
-    };
+    std::vector<Event> scoreEverything;
+    for (int c = 1; c <= categoryCount; ++c) {
+        scoreEverything.push_back(activateAt(category(c)));
+    }
     std::vector<Event> events = scoreEverything;
     for (const Event& category : scoreEverything) {
-        events.push_back(click("press", -1, 0x00000001u));
+        events.push_back({activateAt(button(1)), 0x00000001u});
         events.push_back(category);
     }
-    events.push_back(click("restart"));
+    events.push_back(messageClosed());
+    events.push_back(activateAt(button(2)));
     events.insert(events.end(), scoreEverything.begin(), scoreEverything.end());
     const PlayStats stats = expectKept(events);
     EXPECT_EQ(stats.gamesOver, 1u);

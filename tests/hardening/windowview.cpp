@@ -6,20 +6,12 @@
 
 namespace zandiro::hardening {
 
-std::string text(std::int64_t n) {
-    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
-}
-
 const Control* find(const Form& form, std::string_view name, int index) {
     try {
         return &form.at(form.find(name, index));
     } catch (const std::out_of_range&) {
         return nullptr;
     }
-}
-
-bool isUsed(const Control& c) {
-    return c.foreground == usedColour;
 }
 
 bool showsNegative(const std::string& s) {
@@ -41,30 +33,6 @@ int dieAt(double x, double y) {
         }
     }
     return 0;
-}
-
-// Labels, buttons and images take their own presses; shapes pass them on.
-// Buttons lie above everything drawn; among themselves, and among the rest,
-// the front-most in drawing order takes it.
-const Control* takerAt(const Form& form, double x, double y) {
-    const std::vector<ControlId>& order = form.drawingOrder();
-    for (const bool buttons : {true, false}) {
-        for (auto it = order.rbegin(); it != order.rend(); ++it) {
-            const Control& c = form.at(*it);
-            const bool kind = buttons
-                                  ? c.kind == ControlKind::PushButton
-                                  : c.kind == ControlKind::Label || c.kind == ControlKind::Image;
-            if (kind && c.visible && x >= c.left && x < c.left + c.width && y >= c.top &&
-                y < c.top + c.height) {
-                return &c;
-            }
-        }
-    }
-    return nullptr;
-}
-
-bool pressReachesWindow(const Form& form, double x, double y) {
-    return takerAt(form, x, y) == nullptr;
 }
 
 std::array<bool, 6> heldDice(const Form& form) {
