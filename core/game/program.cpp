@@ -5,6 +5,7 @@
 namespace zandiro {
 
 void PlatformGate::messageBox(const std::string& text) {
+    beforeBox_();
     if (outside_.showsBoxAfterEvent()) {
         message_ = text;
     }
@@ -31,14 +32,22 @@ bool Program::handle(const Input& input) {
         }
         return input.kind == Input::Kind::MessageClosed;
     }
-    const Hearable before = hearable(zandiro, keyboard.focus());
+    heardFrom_ = hearable(zandiro, keyboard.focus());
     const bool taken = route(*this, input);
     keyboard.settle();
-    const Announcement now = heard(before, zandiro, said.serial + 1);
+    hear();
+    return taken;
+}
+
+void Program::hear() {
+    if (!heardFrom_) {
+        return;
+    }
+    const Announcement now = heard(*heardFrom_, zandiro, said.serial + 1);
+    heardFrom_.reset();
     if (now.kind != Announcement::Kind::None) {
         said = now;
     }
-    return taken;
 }
 
 } // namespace zandiro

@@ -8,6 +8,7 @@
 #include "input/input.h"
 #include "input/keyboard.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,10 +16,12 @@ namespace zandiro {
 
 // The platform as the program's handlers reach it: it passes everything on,
 // and keeps what the program must know of it, the message box a platform
-// shows after the event and the end of the program.
+// shows after the event and the end of the program. `beforeBox` runs as a box
+// is asked for, before a platform that waits for the player shows it.
 class PlatformGate : public Platform {
   public:
-    explicit PlatformGate(Platform& outside) : outside_(outside) {}
+    PlatformGate(Platform& outside, std::function<void()> beforeBox)
+        : outside_(outside), beforeBox_(std::move(beforeBox)) {}
 
     void messageBox(const std::string& text) override;
     void endProgram() override;
@@ -32,6 +35,7 @@ class PlatformGate : public Platform {
 
   private:
     Platform& outside_;
+    std::function<void()> beforeBox_;
     std::optional<std::string> message_;
     bool ended_ = false;
 };
@@ -40,8 +44,8 @@ class PlatformGate : public Platform {
 // object, its keyboard and the code window, and what the player last heard.
 struct Program {
     explicit Program(Platform& platform)
-        : gate(platform), zandiro(module1, gate, cheat), cheat(module1, zandiro.window),
-          keyboard(zandiro) {}
+        : gate(platform, [this] { hear(); }), zandiro(module1, gate, cheat),
+          cheat(module1, zandiro.window), keyboard(zandiro) {}
     // Its members refer to each other, so a copy or a move would still act on
     // the original.
     Program(const Program&) = delete;
@@ -70,6 +74,14 @@ struct Program {
     Cheat cheat;
     Keyboard keyboard;
     Announcement said;
+
+  private:
+    // Tells what the input being handled has changed, once: as it asks for a
+    // message box (the last thing a handler does), so that a box that waits
+    // for the player is heard with it, or else as it ends.
+    void hear();
+
+    std::optional<Hearable> heardFrom_;
 };
 
 } // namespace zandiro
