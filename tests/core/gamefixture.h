@@ -13,16 +13,29 @@
 
 namespace zandiro::testing {
 
-// A started game driven the way a player drives it: clicks on controls and
-// presses at window positions.
+// A started game driven the way a player drives it, through the game's one
+// entry: clicks on controls and presses at window positions.
 class GameTest : public ::testing::Test {
   protected:
     void SetUp() override { program.start(); }
 
     Control& ctl(std::string_view name, int index = -1) { return z.form.get(name, index); }
 
-    // A click as the toolkit delivers it: ignored unless the control can take it.
-    void clickOn(std::string_view name, int index = -1) { z.click(z.form.find(name, index)); }
+    // A player's click on a control: an activation of the place it stands for,
+    // else a press and release at its middle.
+    void clickOn(std::string_view name, int index = -1) {
+        const Control& c = ctl(name, index);
+        if (const FocusPlace place = placeOf(c); isPlace(place)) {
+            program.handle(activateAt(place));
+        } else {
+            clickAt(c.left + c.width / 2.0, c.top + c.height / 2.0);
+        }
+    }
+
+    void clickAt(double x, double y) {
+        program.handle(pressAt(x, y));
+        program.handle(releaseAt(x, y));
+    }
 
     // Draws that roll these faces, in die order, for the dice not held.
     void roll(const std::vector<int>& faces) {
@@ -35,18 +48,14 @@ class GameTest : public ::testing::Test {
     // Press and release at the centre of die d's cell, where its marker lies.
     void pressDie(int d) {
         const Box cell = cellOf(slotOf(d).row, slotOf(d).column);
-        const double x = cell.left + cell.width / 2.0;
-        const double y = cell.top + cell.height / 2.0;
-        z.mouseDown(x, y);
-        z.mouseUp(MouseButton::Left, x, y);
+        clickAt(cell.left + cell.width / 2.0, cell.top + cell.height / 2.0);
     }
 
     // A double-click as the toolkit reports it: press, release, double-click, release.
     void doubleClickAt(double x, double y) {
-        z.mouseDown(x, y);
-        z.mouseUp(MouseButton::Left, x, y);
-        z.dblClick(x, y);
-        z.mouseUp(MouseButton::Left, x, y);
+        clickAt(x, y);
+        program.handle(zandiro::doubleClickAt(x, y));
+        program.handle(releaseAt(x, y));
     }
 
     bool held(int d) { return z.Hold(d).visible; }

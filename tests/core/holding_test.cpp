@@ -111,7 +111,7 @@ TEST_F(GameTest, OnlyALeftPressAndReleaseOnOneControlClicksIt) {
 
 TEST_F(GameTest, HiddenControlsTakeNoClick) {
     const int generation = z.window.generation;
-    clickOn("Hold", 2);
+    z.click(z.form.find("Hold", 2));
     clickOn("restart");
     clickOn("exitgame");
     EXPECT_FALSE(held(2));

@@ -1,5 +1,5 @@
-#include "input/keyboard.h"
 #include "gamefixture.h"
+#include "input/keyboard.h"
 
 namespace zandiro::testing {
 namespace {

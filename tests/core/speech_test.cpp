@@ -1,5 +1,6 @@
-#include "input/speech.h"
 #include "gamefixture.h"
+#include "input/speech.h"
+#include "input/virtualkeys.h"
 
 #include <algorithm>
 #include <tuple>
@@ -53,34 +54,35 @@ TEST_F(Speech, ACategoryIsUsedOnceItIsClosed) {
 
 // What a screen reader is given after each key, as a game goes on.
 TEST_F(Speech, KeysAnnounceTheRollTheHoldAndTheScore) {
-    Keyboard& keys = program.keyboard;
-    const auto heard = [&] { return announcementText(z, program.module1, keys.announcement()); };
+    const auto heard = [&] { return announcementText(z, program.module1, program.announcement()); };
+    const auto press = [&](std::int16_t key) { program.handle(keyDown(GameWindow::Main, key)); };
     const FocusPlace roll{FocusKind::Button, 1}, zandiro{FocusKind::Category, 12};
-    const std::tuple<std::vector<int>, FocusPlace, GameKey, int, const char*> steps[] = {
-        {{2, 2, 5, 6, 6}, roll, GameKey::Activate, 0, "Rolled 2, 2, 5, 6, 6, 2 rolls left"},
-        {{}, roll, GameKey::Die, 3, "Die 3: 5, held"},
-        {{}, {FocusKind::Die, 1}, GameKey::Die, 3, "Die 3: 5, released"},
-        {{5, 5, 5, 5, 5}, zandiro, GameKey::Roll, 0, "Rolled 5, 5, 5, 5, 5, 1 roll left"},
-        {{}, zandiro, GameKey::Activate, 0, "Zandiro: 50, total 50"},
-        {{5, 5, 5, 5, 5}, roll, GameKey::Roll, 0, "Rolled 5, 5, 5, 5, 5, 2 rolls left"},
-        {{}, zandiro, GameKey::Activate, 0, "Zandiro: 150, total 150"},
-        {{1, 2, 3, 4, 6}, roll, GameKey::Roll, 0, "Rolled 1, 2, 3, 4, 6, 2 rolls left"},
-        {{}, {FocusKind::Category, 7}, GameKey::Activate, 0, "3 of a Kind: 0, total 150"},
-        {{}, {FocusKind::Die, 2}, GameKey::Die, 2, "3 of a Kind: 0, total 150"}, // its own state
+    const std::int16_t enter = vk::enter, r = vk::letterR, three = vk::digit0 + 3;
+    const std::tuple<std::vector<int>, FocusPlace, std::int16_t, const char*> steps[] = {
+        {{2, 2, 5, 6, 6}, roll, enter, "Rolled 2, 2, 5, 6, 6, 2 rolls left"},
+        {{}, roll, three, "Die 3: 5, held"},
+        {{}, {FocusKind::Die, 1}, three, "Die 3: 5, released"},
+        {{5, 5, 5, 5, 5}, zandiro, r, "Rolled 5, 5, 5, 5, 5, 1 roll left"},
+        {{}, zandiro, enter, "Zandiro: 50, total 50"},
+        {{5, 5, 5, 5, 5}, roll, r, "Rolled 5, 5, 5, 5, 5, 2 rolls left"},
+        {{}, zandiro, enter, "Zandiro: 150, total 150"},
+        {{1, 2, 3, 4, 6}, roll, r, "Rolled 1, 2, 3, 4, 6, 2 rolls left"},
+        {{}, {FocusKind::Category, 7}, enter, "3 of a Kind: 0, total 150"},
+        {{}, {FocusKind::Die, 3}, three, "3 of a Kind: 0, total 150"}, // its own state
     };
-    for (const auto& [faces, focus, key, die, text] : steps) {
+    for (const auto& [faces, focus, key, text] : steps) {
         std::for_each(faces.begin(), faces.end(), [&](int face) { platform.rollFaces({face}); });
-        keys.focusOn(focus);
-        keys.press(key, die);
+        program.keyboard.focusOn(focus);
+        press(key);
         EXPECT_EQ(heard(), text);
     }
     std::string atVerdict;
     platform.onMessage = [&](const std::string&) { atVerdict = heard(); };
     for (int c : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13}) {
         platform.rollFaces({1, 2, 3, 4, 6});
-        keys.press(GameKey::Roll);
-        keys.focusOn({FocusKind::Category, c});
-        keys.press(GameKey::Activate);
+        press(r);
+        program.keyboard.focusOn({FocusKind::Category, c});
+        press(enter);
     }
     EXPECT_EQ(atVerdict, "Chance: 16, total 212") << "ready while the verdict is open";
 }
