@@ -1,0 +1,187 @@
+#include "game/layout.h"
+#include "gamefixture.h"
+#include "input/direction.h"
+#include "input/speech.h"
+#include "input/virtualkeys.h"
+
+#include <clocale>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <libintl.h>
+
+extern "C" int _nl_msg_cat_cntr; // moved on, gettext reads LANGUAGE afresh
+
+namespace zandiro::testing {
+namespace {
+
+const FocusPlace rollButton{FocusKind::Button, 1};
+FocusPlace die(int d) {
+    return {FocusKind::Die, d};
+}
+
+class InputTest : public GameTest {
+  protected:
+    bool key(std::int16_t vk, KeyModifiers modifiers = {}, bool repeat = false) {
+        return program.handle(keyDown(GameWindow::Main, vk, modifiers, repeat));
+    }
+    void clickAt(const Control& c, MouseButton button = MouseButton::Left) {
+        program.handle(pressAt(c.left + 1, c.top + 1, button));
+        program.handle(releaseAt(c.left + 1, c.top + 1, button));
+    }
+    // A key as a page sends it: Tab at the edges leaves the game.
+    bool leavingKey(KeyModifiers modifiers = {}) {
+        Input tab = keyDown(GameWindow::Main, vk::tab, modifiers);
+        tab.tabLeaves = true;
+        return program.handle(tab);
+    }
+    int serial() const { return program.announcement().serial; }
+    std::string heard() const {
+        return announcementText(z, program.module1, program.announcement());
+    }
+};
+
+// A catalogue of one text, the direction marker, in a language read right to
+// left: the smallest a right-to-left language can be.
+class RightToLeft {
+  public:
+    RightToLeft() {
+        const std::filesystem::path dir = root_ / "rtl" / "LC_MESSAGES";
+        std::filesystem::create_directories(dir);
+        const std::string original = std::string("text direction\4LTR");
+        const std::string translation = "RTL";
+        const std::uint32_t header[] = {0x950412de,
+                                        0,
+                                        1,
+                                        28,
+                                        36,
+                                        0,
+                                        44,
+                                        static_cast<std::uint32_t>(original.size()),
+                                        44,
+                                        static_cast<std::uint32_t>(translation.size()),
+                                        static_cast<std::uint32_t>(45 + original.size())};
+        std::ofstream mo(dir / (std::string(ZANDIRO_TEXT_DOMAIN) + ".mo"), std::ios::binary);
+        mo.write(reinterpret_cast<const char*>(header), sizeof header);
+        mo.write(original.c_str(), static_cast<std::streamsize>(original.size() + 1));
+        mo.write(translation.c_str(), static_cast<std::streamsize>(translation.size() + 1));
+        mo.close();
+        use(root_.c_str(), "rtl", "C.UTF-8");
+    }
+    ~RightToLeft() {
+        use("/nonexistent", "", "C");
+        std::filesystem::remove_all(root_);
+    }
+
+  private:
+    static void use(const char* dir, const char* language, const char* locale) {
+        bindtextdomain(ZANDIRO_TEXT_DOMAIN, dir);
+        std::setlocale(LC_MESSAGES, locale);
+        setenv("LANGUAGE", language, 1);
+        ++_nl_msg_cat_cntr;
+    }
+    std::filesystem::path root_ = std::filesystem::temp_directory_path() / "zandiro-input-test";
+};
+
+TEST_F(InputTest, AMirroredWindowSwapsTheArrowsAndThePressesBack) {
+    const RightToLeft language;
+    ASSERT_TRUE(readsRightToLeft());
+    program.keyboard.focusOn(die(1));
+    key(vk::left);
+    EXPECT_EQ(program.keyboard.focus(), die(2)) << "Left on screen is the game's Right";
+    key(vk::right);
+    EXPECT_EQ(program.keyboard.focus(), die(1));
+    const Control& body = z.Rect(2);
+    program.handle(pressAt(mainClientWidth - body.left - 10, body.top + 10));
+    EXPECT_TRUE(held(2)) << "a press where die 2 is drawn reaches die 2";
+}
+
+TEST_F(InputTest, PushButtonsTakeTheFocusAndTheSecondPressOfADoubleClick) {
+    program.keyboard.focusOn(die(3));
+    const Control& button = ctl("press");
+    program.handle(pressAt(button.left + 1, button.top + 1));
+    EXPECT_EQ(program.keyboard.focus(), rollButton) << "a press focuses the push button";
+    platform.rollFaces({1, 2, 3, 4, 5, 1, 2, 3, 4, 5});
+    program.handle(releaseAt(button.left + 1, button.top + 1));
+    program.handle(zandiro::doubleClickAt(button.left + 1, button.top + 1));
+    program.handle(releaseAt(button.left + 1, button.top + 1));
+    EXPECT_EQ(z.rolls, 2) << "the second press of a double-click is a press of the button";
+    EXPECT_FALSE(program.cheat.window.visible);
+
+    clickAt(ctl("chance"), MouseButton::Right);
+    EXPECT_EQ(z.filled, 0) << "the right button clicks no category";
+}
+
+TEST_F(InputTest, KeysThatActOnceWhileHeldAndTabAtTheEdges) {
+    platform.rollFaces({1, 2, 3, 4, 5});
+    key(vk::letterR);
+    key(vk::letterR, {}, true);
+    key(vk::digit0 + 2, {}, true);
+    EXPECT_EQ(z.rolls, 1) << "a held R rolls once";
+    EXPECT_FALSE(held(2)) << "a held digit holds nothing";
+    program.keyboard.focusOn(die(1));
+    key(vk::right, {}, true);
+    EXPECT_EQ(program.keyboard.focus(), die(2)) << "a held arrow moves on";
+
+    const std::vector<FocusPlace> order = focusOrder(z);
+    program.keyboard.focusOn(order.back());
+    EXPECT_FALSE(leavingKey());
+    EXPECT_EQ(program.keyboard.focus(), order.back()) << "Tab from the last place leaves";
+    EXPECT_TRUE(key(vk::tab));
+    EXPECT_EQ(program.keyboard.focus(), order.front()) << "without leaving, Tab goes round";
+    EXPECT_FALSE(leavingKey({true}));
+    EXPECT_TRUE(leavingKey());
+    EXPECT_EQ(program.keyboard.focus(), order[1]) << "Tab within the game moves on";
+}
+
+// Whatever the input, what it changed is said once, and nothing else.
+TEST_F(InputTest, EachInputThatChangesTheGameIsAnnouncedOnce) {
+    platform.rollFaces({1, 2, 3, 4, 6});
+    clickAt(ctl("press"));
+    EXPECT_EQ(serial(), 1);
+    EXPECT_EQ(heard(), "Rolled 1, 2, 3, 4, 6, 2 rolls left");
+    pressDie(3);
+    EXPECT_EQ(serial(), 2);
+    EXPECT_EQ(heard(), "Die 3: 3, held");
+    program.handle(activateAt({FocusKind::Category, categoryCount}));
+    EXPECT_EQ(serial(), 3);
+    EXPECT_EQ(heard(), "Chance: 16, total 16");
+
+    platform.rollFaces({6, 6, 6, 6, 6});
+    clickOn("press");
+    program.handle(activateAt({FocusKind::Category, categoryCount}));
+    program.handle(activateAt({FocusKind::Category, 99}));
+    key(vk::tab);
+    EXPECT_EQ(serial(), 4) << "a used category, no place and Tab say nothing";
+}
+
+class BoxAfterEvent : public FakePlatform {
+  public:
+    bool showsBoxAfterEvent() const override { return true; }
+};
+
+// A page shows the box once the event has returned: until it is closed the
+// game takes nothing, and after the end of the program nothing at all.
+TEST(Input, TheGameWaitsForTheBoxAndEndsWithTheProgram) {
+    BoxAfterEvent platform;
+    Program program(platform);
+    program.start();
+    const Control& reveal = program.zandiro.control("Label2");
+    program.handle(pressAt(reveal.left + 1, reveal.top + 1));
+    program.handle(releaseAt(reveal.left + 1, reveal.top + 1));
+    ASSERT_TRUE(program.openMessage().has_value());
+    EXPECT_FALSE(program.handle(activateAt(rollButton)));
+    EXPECT_FALSE(program.handle(closeBoxOf(GameWindow::Main)));
+    EXPECT_EQ(program.zandiro.rolls, 0);
+    EXPECT_TRUE(program.handle(messageClosed()));
+    EXPECT_FALSE(program.openMessage().has_value());
+
+    EXPECT_TRUE(program.handle(closeBoxOf(GameWindow::Main)));
+    EXPECT_TRUE(program.ended());
+    EXPECT_FALSE(program.handle(activateAt(rollButton)));
+    EXPECT_EQ(platform.endRequests, 1);
+}
+
+} // namespace
+} // namespace zandiro::testing
