@@ -19,7 +19,7 @@ TEST(CodeWindowKeys, EveryKeyCodeAtEveryStepIsStepQOrWrongKey) {
     Program program(platform);
     program.start();
     const Zandiro& z = program.zandiro;
-    const Cheat& cheat = program.cheat;
+    Cheat& cheat = program.cheat;
     const std::vector<Control> mainControls = z.form.controls();
     const auto dice = z.dice;
     const auto reopen = [&] {
@@ -34,7 +34,7 @@ TEST(CodeWindowKeys, EveryKeyCodeAtEveryStepIsStepQOrWrongKey) {
                 ASSERT_TRUE(cheat.window.visible);
             }
             program.module1 = Module1{from, 0, 3};
-            program.handle(keyDown(GameWindow::Code, static_cast<std::int16_t>(code)));
+            cheat.Form_KeyDown(static_cast<std::int16_t>(code), 0);
 
             const Module1& m = program.module1;
             const bool left = !cheat.window.visible && z.window.visible;
