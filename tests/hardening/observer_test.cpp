@@ -95,5 +95,30 @@ TEST(Observer, NewGameTotalsAreTheLayoutCaptions) {
     EXPECT_TRUE(fresh.checkAll(program).has_value());
 }
 
+// An announcement without a change, a held die the game took for the roll,
+// and a box that let an input through are each reported.
+TEST(Observer, ReportsWhatAListenerWronglyHears) {
+    const std::pair<std::function<void(Program&)>, Input> wrongs[] = {
+        {[](Program& p) { ++p.said.serial; }, activateAt({})},
+        {[](Program& p) { p.said.kind = Announcement::Kind::Roll; }, activateAt(die(2))},
+        {[](Program& p) { p.zandiro.rolls = 5; }, messageClosed()},
+    };
+    for (const auto& [wrong, input] : wrongs) {
+        Played played;
+        played.program.handle(pressAt(329, 137)); // the reveal label in the empty slot
+        played.program.handle(releaseAt(329, 137));
+        const bool box = input.kind == Input::Kind::MessageClosed;
+        if (!box) {
+            played.program.handle(messageClosed());
+        }
+        played.observer->before(played.program, input);
+        deliver(played.program, played.platform, input);
+        wrong(played.program);
+        const auto fault = played.observer->after(played.program, played.platform, input);
+        ASSERT_TRUE(fault.has_value());
+        EXPECT_EQ(fault->substr(0, fault->find(':')), box ? "message-box" : "speech") << *fault;
+    }
+}
+
 } // namespace
 } // namespace zandiro::hardening
