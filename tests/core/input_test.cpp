@@ -43,34 +43,22 @@ class InputTest : public GameTest {
 };
 
 // A catalogue of one text, the direction marker, in a language read right to
-// left: the smallest a right-to-left language can be.
+// left: the smallest a right-to-left language can be, in gettext's format.
 class RightToLeft {
   public:
     RightToLeft() {
-        const std::filesystem::path dir = root_ / "rtl" / "LC_MESSAGES";
-        std::filesystem::create_directories(dir);
-        const std::string original = std::string("text direction\4LTR");
-        const std::string translation = "RTL";
-        const std::uint32_t header[] = {0x950412de,
-                                        0,
-                                        1,
-                                        28,
-                                        36,
-                                        0,
-                                        44,
-                                        static_cast<std::uint32_t>(original.size()),
-                                        44,
-                                        static_cast<std::uint32_t>(translation.size()),
-                                        static_cast<std::uint32_t>(45 + original.size())};
-        std::ofstream mo(dir / (std::string(ZANDIRO_TEXT_DOMAIN) + ".mo"), std::ios::binary);
-        mo.write(reinterpret_cast<const char*>(header), sizeof header);
-        mo.write(original.c_str(), static_cast<std::streamsize>(original.size() + 1));
-        mo.write(translation.c_str(), static_cast<std::streamsize>(translation.size() + 1));
+        std::filesystem::create_directories(root_ / "rtl" / "LC_MESSAGES");
+        std::ofstream mo(root_ / "rtl" / "LC_MESSAGES" / ZANDIRO_TEXT_DOMAIN ".mo");
+        // Magic, revision, one text, its tables at 28 and 36, no hash table;
+        // the English (18 bytes) at 44, its translation (3 bytes) at 63.
+        const std::uint32_t header[] = {0x950412de, 0, 1, 28, 36, 0, 44, 18, 44, 3, 63};
+        const char texts[] = "text direction\4LTR\0RTL";
+        mo.write(reinterpret_cast<const char*>(header), sizeof header).write(texts, sizeof texts);
         mo.close();
         use(root_.c_str(), "rtl", "C.UTF-8");
     }
     ~RightToLeft() {
-        use("/nonexistent", "", "C");
+        use("", "", "C");
         std::filesystem::remove_all(root_);
     }
 
@@ -81,7 +69,7 @@ class RightToLeft {
         setenv("LANGUAGE", language, 1);
         ++_nl_msg_cat_cntr;
     }
-    std::filesystem::path root_ = std::filesystem::temp_directory_path() / "zandiro-input-test";
+    std::filesystem::path root_ = std::filesystem::temp_directory_path() / "zandiro-rtl-test";
 };
 
 TEST_F(InputTest, AMirroredWindowSwapsTheArrowsAndThePressesBack) {
