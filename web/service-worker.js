@@ -7,13 +7,19 @@ const cacheName = 'zandiro-@BUILD@';
 const siteFiles = '@FILES@'.split(' ');
 // The page names the catalogue of its language; the others stay on the server.
 const catalogue = new URL(location).searchParams.get('catalogue');
-const kept = siteFiles.filter((file) => !file.endsWith('.mo') || file === catalogue);
+// The index is kept at the site's own address, as the page was asked for.
+const kept = siteFiles.filter((file) => !file.endsWith('.mo') || file === catalogue)
+  .map((file) => (file === 'index.html' ? './' : file));
 
+// On a first visit the page has just loaded the build's files, and the
+// browser's HTTP cache gives them again without asking the server twice. A new
+// build's worker fetches past that cache, which may hold the last build's.
 self.addEventListener('install', (event) => {
-  // Past the browser's HTTP cache, which may still hold the last build's files.
-  const requests = kept.map((file) => new Request(file, { cache: 'reload' }));
-  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(requests))
-    .then(() => self.skipWaiting()));
+  event.waitUntil(caches.keys().then((names) => {
+    const cache = names.some((name) => name.startsWith('zandiro-')) ? 'reload' : 'force-cache';
+    const requests = kept.map((file) => new Request(file, { cache }));
+    return caches.open(cacheName).then((opened) => opened.addAll(requests));
+  }).then(() => self.skipWaiting()));
 });
 
 // The new build takes over the open pages at once and drops the caches of
@@ -27,6 +33,6 @@ self.addEventListener('activate', (event) => {
 
 // The site has one page: every visit to it gets the kept index.
 self.addEventListener('fetch', (event) => {
-  const asked = event.request.mode === 'navigate' ? 'index.html' : event.request;
+  const asked = event.request.mode === 'navigate' ? './' : event.request;
   event.respondWith(caches.match(asked, { cacheName }).then((response) => response ?? fetch(event.request)));
 });

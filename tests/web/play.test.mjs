@@ -3,7 +3,9 @@
 // and scores the dice in category t.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { click, faces, numberIn, openGame, said, view } from './game.mjs';
+import { phone } from './browser.mjs';
+import { click, clickElement, control, faces, numberIn, openGame, said, shown, text, view, waitFor }
+  from './game.mjs';
 
 // What category c (1 to 13, scorecard order) scores for five dice.
 function expectedScore(c, dice) {
@@ -24,17 +26,16 @@ function expectedScore(c, dice) {
 }
 
 const ways = {
-  clicks: { options: {}, roll: (page) => click(page, 'button-1'),
-            score: (page, c) => click(page, `category-${c}`) },
-  taps: { options: { viewport: { width: 375, height: 667 }, hasTouch: true, isMobile: true },
-          roll: (page) => click(page, 'button-1', { tap: true }),
-          score: (page, c) => click(page, `category-${c}`, { tap: true }) },
+  clicks: { options: {}, roll: (site) => click(site, 'button-1'),
+            score: (site, c) => click(site, `category-${c}`) },
+  taps: { options: { phone }, roll: (site) => click(site, 'button-1', { tap: true }),
+          score: (site, c) => click(site, `category-${c}`, { tap: true }) },
   // Roll has the focus at every turn's start; Tab passes the five dice and the
   // categories before category c.
-  keys: { options: {}, roll: (page) => page.keyboard.press('r'),
-          score: async (page, c) => {
-            for (let i = 0; i < 5 + c; ++i) await page.keyboard.press('Tab');
-            await page.keyboard.press('Space');
+  keys: { options: {}, roll: (site) => site.press('r'),
+          score: async (site, c) => {
+            for (let i = 0; i < 5 + c; ++i) await site.press('Tab');
+            await site.press('Space');
           } },
 };
 
@@ -42,36 +43,32 @@ for (const [name, way] of Object.entries(ways)) {
   test(`a whole game by ${name}, scored as an independent scorer scores it`, { timeout: 120000 },
        async () => {
     const site = await openGame(way.options);
-    const { page } = site;
     try {
       let upper = 0;
       let lower = 0;
       for (let c = 1; c <= 13; ++c) {
-        await way.roll(page);
-        const dice = await faces(page);
+        await way.roll(site);
+        const dice = await faces(site);
         assert.ok(dice.every((d) => d >= 1 && d <= 6), `turn ${c} rolled ${dice}`);
-        if (name === 'keys') assert.match(await said(page), new RegExp(`^Rolled ${dice.join(', ')}, 2 rolls left$`));
-        await way.score(page, c);
+        if (name === 'keys') assert.match(await said(site), new RegExp(`^Rolled ${dice.join(', ')}, 2 rolls left$`));
+        await way.score(site, c);
         const score = expectedScore(c, dice);
         if (c <= 6) upper += score;
         else lower += score;
-        const category = (await view(page)).main.controls.find((x) => x.place === `category-${c}`);
-        assert.equal(numberIn(category.caption), score, `category ${c} with ${dice}`);
+        assert.equal(numberIn(control(await view(site), `category-${c}`).caption), score, `category ${c} with ${dice}`);
       }
       const total = upper + (upper > 62 ? 35 : 0) + lower;
-      const tott = (await view(page)).main.controls.find((x) => x.control === 'tott');
-      assert.equal(numberIn(tott.caption), total);
-      if (name === 'keys') assert.match(await said(page), new RegExp(`, total ${total}$`));
-      const box = page.locator('#message');
-      await box.waitFor();
-      assert.equal(await page.locator('#message-title').textContent(), 'Zandiro');
-      assert.match(await page.locator('#message-text').textContent(), new RegExp(`\\b${total}\\b`));
-      await page.locator('#message-ok').click();
-      await box.waitFor({ state: 'hidden' });
-      assert.deepEqual(await page.$$eval('#zandiro button', (buttons) => buttons.map((b) => b.hidden)),
+      assert.equal(numberIn(control(await view(site), 'tott').caption), total);
+      if (name === 'keys') assert.match(await said(site), new RegExp(`, total ${total}$`));
+      await waitFor(site, () => document.querySelector('#message').open);
+      assert.equal(await text(site, '#message-title'), 'Zandiro');
+      assert.match(await text(site, '#message-text'), new RegExp(`\\b${total}\\b`));
+      await clickElement(site, '#message-ok');
+      assert.equal(await shown(site, '#message'), false);
+      assert.deepEqual(await site.evaluate(() => [...document.querySelectorAll('#zandiro button')].map((b) => b.hidden)),
                        [false, false, true], 'Exit and Restart shown, Roll hidden');
-      if (name === 'taps') assert.ok(await page.evaluate(() => scrollX === 0 && document.documentElement.scrollWidth <= innerWidth));
-      assert.deepEqual(site.errors, []);
+      if (name === 'taps') assert.ok(await site.evaluate(() => scrollX === 0 && document.documentElement.scrollWidth <= innerWidth));
+      assert.deepEqual(await site.errors(), []);
     } finally {
       await site.close();
     }

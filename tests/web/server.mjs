@@ -32,7 +32,9 @@ export async function serve(folder) {
     try {
       if (!type) throw new Error('not a file of the site');
       const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' }).end(body);
+      // Kept by the browser as a static host's files are, and asked for again
+      // before each use.
+      response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-cache' }).end(body);
     } catch {
       response.writeHead(404).end();
     }

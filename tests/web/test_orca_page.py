@@ -1,7 +1,8 @@
-"""The built site in Debian's Chromium under Orca, on a private Xvfb and bus,
-played by keys alone: R, a digit, Tab, an arrow and Enter reach the game
-without the player switching Orca to focus mode by hand, and Orca says what
-the game announces after a roll, a hold and a score once each.
+"""The built site under Orca on a private Xvfb and bus, in the browser named
+by ZANDIRO_ENGINE (chromium, the default, or firefox), played by keys alone:
+R, a digit, Tab, an arrow and Enter reach the game without the player
+switching Orca to focus mode by hand, and Orca says what the game announces
+after a roll, a hold and a score once each.
 
 Orca starts after the page has given the game the focus, as for a player who
 comes back to the page: Orca then meets the focused place with no page load
@@ -12,6 +13,7 @@ The site's folder comes from the environment variable ZANDIRO_SITE.
 
 import functools
 import http.server
+import json
 import os
 import re
 import subprocess
@@ -31,9 +33,33 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 TIMEOUT = 30
-FLAGS = ["--no-sandbox", "--force-renderer-accessibility", "--disable-gpu", "--disable-quic",
-         "--no-first-run", "--disable-background-networking", "--disable-component-update",
-         "--disable-sync", "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1"]
+ENGINE = os.environ.get("ZANDIRO_ENGINE", "chromium")
+CHROMIUM_FLAGS = [
+    "--no-sandbox", "--force-renderer-accessibility", "--disable-gpu", "--disable-quic",
+    "--no-first-run", "--disable-background-networking", "--disable-component-update",
+    "--disable-sync", "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1"]
+# Firefox's accessibility never switched off, no first-run pages, and every
+# address but 127.0.0.1 sent to a closed port.
+FIREFOX_PREFERENCES = {
+    "accessibility.force_disabled": -1, "browser.shell.checkDefaultBrowser": False,
+    "browser.startup.homepage_override.mstone": "ignore", "browser.aboutwelcome.enabled": False,
+    "datareporting.policy.dataSubmissionEnabled": False, "network.proxy.type": 1,
+    "network.proxy.share_proxy_settings": True, "network.proxy.http": "127.0.0.1",
+    "network.proxy.http_port": 9}
+# Orca in Firefox says each focus move only when the keys come slower.
+KEY_DELAY_MS = {"chromium": 30, "firefox": 500}[ENGINE]
+
+
+def browser_command(home, url):
+    """The browser showing the page alone, with a profile in `home`."""
+    if ENGINE == "chromium":
+        return ["chromium", *CHROMIUM_FLAGS, f"--user-data-dir={home}/profile", f"--app={url}"]
+    profile = os.path.join(home, "profile")
+    os.mkdir(profile)
+    with open(os.path.join(profile, "user.js"), "w") as prefs:
+        prefs.writelines(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n"
+                         for k, v in FIREFOX_PREFERENCES.items())
+    return ["firefox-esr", "--no-remote", "--profile", profile, "--kiosk", url]
 
 
 def wait_until(condition, what):
@@ -45,7 +71,7 @@ def wait_until(condition, what):
     return result
 
 
-class ScreenReaderInChromium(unittest.TestCase):
+class ScreenReaderInBrowser(unittest.TestCase):
     def test_orca_says_the_roll_the_hold_and_the_score_once(self):
         handler = functools.partial(http.server.SimpleHTTPRequestHandler,
                                     directory=os.environ["ZANDIRO_SITE"])
@@ -59,12 +85,12 @@ class ScreenReaderInChromium(unittest.TestCase):
         self.addCleanup(display.stop)
         home = tempfile.TemporaryDirectory(ignore_cleanup_errors=True)
         self.addCleanup(home.cleanup)
-        env = dict(display.environment(), DBUS_SESSION_BUS_ADDRESS=bus.address, HOME=home.name)
-        chromium = subprocess.Popen(
-            ["chromium", *FLAGS, f"--user-data-dir={home.name}/profile",
-             f"--app=http://127.0.0.1:{server.server_port}/"],
+        env = dict(display.environment(), DBUS_SESSION_BUS_ADDRESS=bus.address, HOME=home.name,
+                   GNOME_ACCESSIBILITY="1")
+        browser = subprocess.Popen(
+            browser_command(home.name, f"http://127.0.0.1:{server.server_port}/"),
             env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
-        self.addCleanup(stop_process, chromium)
+        self.addCleanup(stop_process, browser)
 
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.address
         Atspi.init()
@@ -83,7 +109,7 @@ class ScreenReaderInChromium(unittest.TestCase):
             """Presses the keys, then waits until Orca says a line matching `said`;
             fails at once where Orca took a key for its own browse-mode moves."""
             before = len(orca.spoken())
-            subprocess.run(["xdotool", "key", "--delay", "30", *keys], env=env, check=True)
+            subprocess.run(["xdotool", "key", "--delay", str(KEY_DELAY_MS), *keys], env=env, check=True)
 
             def answer():
                 lines = orca.spoken()[before:]
