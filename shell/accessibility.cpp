@@ -149,13 +149,16 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
     if (dynamic_cast<MainWindow*>(widget) != nullptr) {
         return new MainWindowAccessible(widget);
     }
+    // A widget being destroyed is a plain QWidget by then, and gets none.
+    auto* button = qobject_cast<QPushButton*>(widget);
+    auto* label = qobject_cast<QLabel*>(widget);
     switch (focusPlaceOf(widget).kind) {
     case FocusKind::Button:
-        return new ButtonAccessible(static_cast<QPushButton*>(widget));
+        return button != nullptr ? new ButtonAccessible(button) : nullptr;
     case FocusKind::Die:
         return new DieAccessible(widget);
     case FocusKind::Category:
-        return new CategoryAccessible(static_cast<QLabel*>(widget));
+        return label != nullptr ? new CategoryAccessible(label) : nullptr;
     default:
         return nullptr;
     }

@@ -14,7 +14,8 @@ import { promisify } from 'node:util';
 
 const miniBrowser = readdirSync('/usr/lib').map((triplet) => `/usr/lib/${triplet}/webkit2gtk-4.1/MiniBrowser`)
   .find(existsSync);
-const keyValues = { Enter: '\uE007', Tab: '\uE004', Shift: '\uE008', Insert: '\uE016', End: '\uE010', Space: ' ' };
+// WebDriver's own key values: Enter is the main keyboard's (U+E006), not the keypad's.
+const keyValues = { Enter: '\uE006', Tab: '\uE004', Shift: '\uE008', Insert: '\uE016', End: '\uE010', Space: ' ' };
 
 // A server the test starts, ended when the test's process ends in any way
 // that lets it run its exit handlers.
