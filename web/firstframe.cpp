@@ -1,0 +1,192 @@
+// Writes the page's first frame at build time, so that the browser paints the
+// game's window before any script runs: the game as it starts, in English,
+// read through the page's view, as the main window's elements in the built
+// index.html, and the rules that place and draw them after the built
+// page.css (the page's Content-Security-Policy allows no style attributes).
+// The rules hold only while the controls' toolbar has the class "static":
+// the page's module takes these elements over, draws the game on them and
+// takes the class away.
+//
+//   zandiro_firstframe <index.html> <page.css> <site folder>
+//
+// The first two are the templates; index.html marks where the window's
+// controls go with the comment below.
+#include "form/contrast.h"
+#include "form/fontfaces.h"
+#include "game/game.h"
+#include "game/layout.h"
+#include "input/keyboard.h"
+#include "web/view.h"
+#include "web/webplatform.h"
+
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zandiro::web {
+namespace {
+
+constexpr std::string_view marker = "<!-- the first frame -->";
+// The text colours of a light and a dark colour scheme, which captions
+// without a colour of their own are drawn in where they can be read.
+constexpr Rgb lightText{0, 0, 0};
+constexpr Rgb darkText{255, 255, 255};
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : std::string(1, c);
+    }
+    return out;
+}
+
+// The element the page makes for each kind of control (controlKinds in page.mjs).
+struct ElementKind {
+    std::string tag;
+    std::string attributes;
+};
+
+ElementKind elementKind(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::PushButton:
+        return {"button", " type=\"button\" tabindex=\"-1\""};
+    case ControlKind::Image:
+        return {"img", " alt=\"\""};
+    default:
+        return {"div", ""};
+    }
+}
+
+// A control's element with the classes, id and caption the page gives it.
+std::string element(const Control& c) {
+    std::string classes = std::string("control ") + kindName(c.kind);
+    for (const auto& [flag, name] : {std::pair{c.bordered, "bordered"},
+                                     {c.align == Align::Centre, "centred"},
+                                     {c.autosize, "autosize"},
+                                     {c.wordWrap, "wrap"},
+                                     {!c.enabled, "disabled"}}) {
+        if (flag) {
+            classes += std::string(" ") + name;
+        }
+    }
+    const ElementKind kind = elementKind(c.kind);
+    std::string out = "<" + kind.tag + kind.attributes + " class=\"" + classes + "\"";
+    if (const std::string id = placeId(placeOf(c)); !id.empty()) {
+        out += " id=\"" + id + "\"";
+    }
+    out += c.visible ? ">" : " hidden>";
+    return kind.tag == "img" ? out : out + escaped(c.caption) + "</" + kind.tag + ">";
+}
+
+std::string background(const Control& c) {
+    return c.background && !c.transparent ? cssColour(*c.background) : std::string();
+}
+
+std::string colour(const Control& c, Rgb paletteText) {
+    return cssColour(captionColour(c, paletteText, mainBackground));
+}
+
+// What the page's module sets on a control's element: its place from the
+// window's inline start, size and drawing order, font, and the colours its
+// kind takes.
+std::string declarations(const Control& c, int depth) {
+    std::ostringstream out;
+    out << "inset-inline-start:" << inlineStart(c, mainClientWidth) << "px;top:" << c.top << "px;";
+    if (!c.autosize) {
+        out << "width:" << c.width << "px;height:" << c.height << "px;";
+    }
+    out << "z-index:" << depth << ";";
+    if (c.font && (c.kind == ControlKind::Label || c.kind == ControlKind::PushButton)) {
+        out << "font-family:" << fontFamilies(*c.font) << ";font-size:" << pixelSize(*c.font)
+            << "px;font-weight:" << fontFaces(*c.font).standInWeight << ";";
+    }
+    if (c.kind == ControlKind::Label) {
+        const std::string fill = background(c);
+        out << "color:" << colour(c, lightText)
+            << ";background-color:" << (fill.empty() ? "transparent" : fill) << ";";
+    } else if (c.kind != ControlKind::PushButton && !background(c).empty()) {
+        out << "background-color:" << background(c) << ";";
+    }
+    return out.str();
+}
+
+std::string selector(ControlId id) {
+    return ".static>:nth-child(" + std::to_string(id + 1) + ")";
+}
+
+struct Frame {
+    std::string markup;
+    std::string rules;
+};
+
+Frame firstFrame(const Program& program) {
+    const Form& form = program.zandiro.form;
+    const std::vector<int> depth = drawingDepths(form);
+    std::ostringstream rules;
+    rules << "\n/* The first frame, written by the build from the game as it starts. */\n"
+          << ":root{--width:" << mainClientWidth << "px;--height:" << mainClientHeight << "px}\n"
+          << "#zandiro{background-color:" << cssColour(mainBackground) << "}\n";
+    std::string markup;
+    std::string dark;
+    for (ControlId id = 0; id < form.size(); ++id) {
+        const Control& c = form.at(id);
+        markup += "\n" + element(c);
+        if (!c.visible) {
+            continue;
+        }
+        rules << selector(id) << "{" << declarations(c, depth[static_cast<std::size_t>(id)])
+              << "}\n";
+        if (c.kind == ControlKind::Label && colour(c, darkText) != colour(c, lightText)) {
+            dark += selector(id) + "{color:" + colour(c, darkText) + "}\n";
+        }
+    }
+    rules << "@media (prefers-color-scheme:dark){\n" << dark << "}\n";
+    return {markup + "\n", rules.str()};
+}
+
+// The whole file, or nothing where it cannot be read.
+std::optional<std::string> contentsOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return in ? std::optional(text.str()) : std::nullopt;
+}
+
+bool write(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    return static_cast<bool>(out.flush());
+}
+
+} // namespace
+} // namespace zandiro::web
+
+int main(int argc, char** argv) {
+    using namespace zandiro::web;
+    if (argc != 4) {
+        std::cerr << "usage: zandiro_firstframe <index.html> <page.css> <site folder>\n";
+        return 2;
+    }
+    const std::optional<std::string> page = contentsOf(argv[1]);
+    const std::optional<std::string> style = contentsOf(argv[2]);
+    const std::size_t at = page ? page->find(marker) : std::string::npos;
+    if (!style || at == std::string::npos) {
+        std::cerr << "zandiro_firstframe: no page.css, or no index.html with " << marker << "\n";
+        return 1;
+    }
+    WebPlatform platform;
+    const zandiro::Game game(platform);
+    const Frame frame = firstFrame(game.program());
+    const std::string site = argv[3];
+    const bool written =
+        write(site + "/index.html", std::string(*page).replace(at, marker.size(), frame.markup)) &&
+        write(site + "/page.css", *style + frame.rules);
+    if (!written) {
+        std::cerr << "zandiro_firstframe: cannot write into " << site << "\n";
+    }
+    return written ? 0 : 1;
+}
