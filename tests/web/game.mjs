@@ -3,10 +3,10 @@
 import { openSite } from './browser.mjs';
 
 // The built site in a fresh browser context with `options` (viewport, touch,
-// locale, colour scheme); the game's window is shown.
+// locale, colour scheme); the game has started and drawn its window.
 export async function openGame(options = {}) {
   const site = await openSite('', options);
-  await site.page.waitForSelector('#zandiro:not([hidden])');
+  await site.page.waitForFunction(() => window.zandiroView);
   return site;
 }
 

@@ -28,7 +28,7 @@ test('installable; a new build takes over; a whole game offline', { timeout: 180
 
   await context.setOffline(true);
   await page.reload(); // the page starts only with the catalogue of its language
-  await page.waitForSelector('#zandiro:not([hidden])');
+  await page.waitForFunction(() => window.zandiroView);
   for (let c = 1; c <= 13; ++c) await click(page, 'button-1').then(() => click(page, `category-${c}`));
   await page.locator('#message').waitFor();
 });
