@@ -4,8 +4,9 @@
 //   document "translating", and the style sheet hides the first frame's
 //   English captions until the game has drawn its own;
 // - scales the window down to a screen narrower than it;
-// - starts fetching the game's WebAssembly, which page.mjs compiles from this
-//   one response, and the catalogue of the player's language;
+// - fetches the game's WebAssembly, the page's one request for it, and
+//   compiles it as it comes in, while the page is painted and page.mjs loads;
+//   and fetches the catalogue of the player's language;
 // - keeps the presses, releases and keys meant for the game until it can take
 //   them, as the game's window would take them.
 // page.mjs takes all of it from window.zandiroBoot.
@@ -77,7 +78,7 @@
     language,
     catalogue, // its path, or "" in English
     catalogueResponse: catalogue ? fetch(catalogue) : null,
-    wasm: fetch('zandiro.wasm', { credentials: 'same-origin' }),
+    wasm: WebAssembly.compileStreaming(fetch('zandiro.wasm', { credentials: 'same-origin' })),
     // The inputs kept so far, in order; from now on the game takes them.
     takeInputs() {
       for (const type of kept) document.removeEventListener(type, keep, true);

@@ -5,16 +5,16 @@
 // clicks a screen reader asks for. The game holds every rule of input, and
 // decides what is heard; the page writes no text of its own. The page's
 // first frame stands in index.html as the build wrote it, and boot.js has run
-// before this module: it chose the language, started fetching the
+// before this module: it chose the language, fetched and compiled the
 // WebAssembly and kept the inputs made since (window.zandiroBoot).
 import createZandiro from './zandiro.js';
 
 const boot = window.zandiroBoot;
-// The WebAssembly compiles as it comes, from the one response boot.js asked for.
+// The game's WebAssembly, which boot.js fetched and compiled.
 const core = await createZandiro({
   instantiateWasm(imports, receive) {
-    WebAssembly.instantiateStreaming(boot.wasm, imports)
-      .then(({ instance, module }) => receive(instance, module));
+    boot.wasm.then((module) => WebAssembly.instantiate(module, imports)
+      .then((instance) => receive(instance, module)));
     return {};
   },
 });
