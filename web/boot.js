@@ -2,7 +2,8 @@
 // the page is painted, and long before the game (page.mjs) has started:
 // - chooses the player's language, once; where it is not English, marks the
 //   document "translating", and the style sheet hides the first frame's
-//   English captions until the game has drawn its own;
+//   English captions until the game has drawn its own; mirrors the frame for
+//   a language read right to left;
 // - scales the window down to a screen narrower than it;
 // - fetches the game's WebAssembly, the page's one request for it, and
 //   compiles it as it comes in, while the page is painted and page.mjs loads;
@@ -40,6 +41,9 @@
 
   const language = chooseLanguage();
   if (language) root.classList.add('translating');
+  // The build asks the game which languages it reads right to left; the
+  // first frame is mirrored as the game will draw it.
+  if (language && '@RIGHT_TO_LEFT@'.split(' ').includes(language)) root.dir = 'rtl';
 
   // The window is drawn at its own size (--width, from the style sheet), or
   // scaled down as a whole to a narrower screen.

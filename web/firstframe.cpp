@@ -5,20 +5,27 @@
 // page.css (the page's Content-Security-Policy allows no style attributes).
 // The rules hold only while the controls' toolbar has the class "static":
 // the page's module takes these elements over, draws the game on them and
-// takes the class away.
+// takes the class away. It also writes boot.js, the script that runs before
+// the first paint, with the languages the site has catalogues for and those
+// of them that the game reads right to left, for which boot.js mirrors the
+// frame at once.
 //
-//   zandiro_firstframe <index.html> <page.css> <site folder>
+//   zandiro_firstframe <templates folder> <locale folder> <site folder> <language>...
 //
-// The first two are the templates; index.html marks where the window's
-// controls go with the comment below.
+// The templates are index.html, page.css and boot.js; index.html marks where
+// the window's controls go with the comment below. The locale folder holds
+// the compiled catalogues, <language>/LC_MESSAGES/<domain>.mo.
 #include "form/contrast.h"
 #include "form/fontfaces.h"
 #include "game/game.h"
 #include "game/layout.h"
+#include "input/direction.h"
 #include "input/keyboard.h"
+#include "web/catalogue.h"
 #include "web/view.h"
 #include "web/webplatform.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -162,29 +169,72 @@ bool write(const std::string& path, const std::string& text) {
     return static_cast<bool>(out.flush());
 }
 
+// `text` with `marker` replaced by `value`; nothing where it has no marker.
+std::optional<std::string> filled(std::optional<std::string> text, std::string_view marker,
+                                  const std::string& value) {
+    const std::size_t at = text ? text->find(marker) : std::string::npos;
+    if (at == std::string::npos) {
+        return std::nullopt;
+    }
+    return text->replace(at, marker.size(), value);
+}
+
+// The languages whose catalogue the game reads right to left (readsRightToLeft)
+// with that catalogue in use; nothing where a catalogue cannot be read.
+std::optional<std::string> rightToLeft(const std::string& locale,
+                                       const std::vector<std::string>& languages) {
+    std::string found;
+    for (const std::string& language : languages) {
+        const std::optional<std::string> catalogue =
+            contentsOf(locale + "/" + language + "/LC_MESSAGES/" + ZANDIRO_TEXT_DOMAIN + ".mo");
+        if (!catalogue) {
+            return std::nullopt;
+        }
+        std::copy(catalogue->begin(), catalogue->end(), catalogueBuffer(catalogue->size()));
+        useCatalogue(language);
+        if (zandiro::readsRightToLeft()) {
+            found += (found.empty() ? "" : " ") + language;
+        }
+    }
+    return found;
+}
+
 } // namespace
 } // namespace zandiro::web
 
 int main(int argc, char** argv) {
     using namespace zandiro::web;
-    if (argc != 4) {
-        std::cerr << "usage: zandiro_firstframe <index.html> <page.css> <site folder>\n";
+    if (argc < 4) {
+        std::cerr << "usage: zandiro_firstframe <templates folder> <locale folder> <site folder> "
+                     "<language>...\n";
         return 2;
     }
-    const std::optional<std::string> page = contentsOf(argv[1]);
-    const std::optional<std::string> style = contentsOf(argv[2]);
-    const std::size_t at = page ? page->find(marker) : std::string::npos;
-    if (!style || at == std::string::npos) {
-        std::cerr << "zandiro_firstframe: no page.css, or no index.html with " << marker << "\n";
-        return 1;
+    const std::string templates = argv[1];
+    const std::string locale = argv[2];
+    const std::string site = argv[3];
+    const std::vector<std::string> languages(argv + 4, argv + argc);
+    std::string languageList;
+    for (const std::string& language : languages) {
+        languageList += (languageList.empty() ? "" : " ") + language;
     }
+    // The frame in English, before any catalogue is read.
     WebPlatform platform;
     const zandiro::Game game(platform);
     const Frame frame = firstFrame(game.program());
-    const std::string site = argv[3];
-    const bool written =
-        write(site + "/index.html", std::string(*page).replace(at, marker.size(), frame.markup)) &&
-        write(site + "/page.css", *style + frame.rules);
+    const std::optional<std::string> page =
+        filled(contentsOf(templates + "/index.html"), marker, frame.markup);
+    const std::optional<std::string> style = contentsOf(templates + "/page.css");
+    const std::optional<std::string> mirrored = rightToLeft(locale, languages);
+    const std::optional<std::string> boot =
+        filled(filled(contentsOf(templates + "/boot.js"), "@LANGUAGES@", languageList),
+               "@RIGHT_TO_LEFT@", mirrored.value_or(""));
+    if (!page || !style || !mirrored || !boot) {
+        std::cerr << "zandiro_firstframe: a template or catalogue is missing or has no marker\n";
+        return 1;
+    }
+    const bool written = write(site + "/index.html", *page) &&
+                         write(site + "/page.css", *style + frame.rules) &&
+                         write(site + "/boot.js", *boot);
     if (!written) {
         std::cerr << "zandiro_firstframe: cannot write into " << site << "\n";
     }

@@ -1,6 +1,7 @@
 // The page before the game has started: the first frame stands in index.html
 // where the game draws its window, a visitor of another language never sees
-// its English captions, and an input made before the start is not lost.
+// its English captions nor a window mirrored otherwise than the game's, and an
+// input made before the start is not lost.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { openSite } from './browser.mjs';
@@ -48,23 +49,31 @@ test('with no script run, the page shows every control where the game draws it',
     }
   }));
 
-test('a German visitor sees no English caption before the game draws German ones', { timeout: 60000 }, () =>
-  withSite({ locale: 'de-DE' }, async (page, site) => {
-    let release;
-    const held = new Promise((resolve) => { release = resolve; });
-    await page.route('**/page.mjs', (route) => held.then(() => route.continue()));
-    await page.goto(site.server.url, { waitUntil: 'commit' });
-    await page.waitForSelector('#said', { state: 'attached' });
-    const colours = () => page.$$eval('#zandiro .controls > :not([hidden])',
-      (elements) => elements.filter((e) => e.textContent.trim()).map((e) => getComputedStyle(e).color));
-    assert.ok((await colours()).every((colour) => colour === 'rgba(0, 0, 0, 0)'), (await colours()).join());
-    release();
-    await started(page);
-    const roll = (await view(page)).main.controls.find((c) => c.place === 'button-1');
-    assert.notEqual(roll.caption, 'Roll');
-    assert.equal(await page.locator('#button-1').textContent(), roll.caption);
-    assert.ok((await colours()).every((colour) => colour !== 'rgba(0, 0, 0, 0)'));
-  }));
+// German, and Hebrew, which the game reads right to left.
+for (const locale of ['de-DE', 'he']) {
+  test(`in ${locale}, the first frame stands where the game draws it, with no English caption`,
+       { timeout: 60000 }, () => withSite({ locale }, async (page, site) => {
+      let release;
+      const held = new Promise((resolve) => { release = resolve; });
+      await page.route('**/page.mjs', (route) => held.then(() => route.continue()));
+      await page.goto(site.server.url, { waitUntil: 'commit' });
+      await page.waitForSelector('#said', { state: 'attached' });
+      const frame = await drawn(page);
+      const colours = () => page.$$eval('#zandiro .controls > :not([hidden])',
+        (elements) => elements.filter((e) => e.textContent.trim()).map((e) => getComputedStyle(e).color));
+      assert.ok((await colours()).every((colour) => colour === 'rgba(0, 0, 0, 0)'), (await colours()).join());
+      release();
+      await started(page);
+      const roll = (await view(page)).main.controls.find((c) => c.place === 'button-1');
+      assert.notEqual(roll.caption, 'Roll');
+      assert.equal(await page.locator('#button-1').textContent(), roll.caption);
+      assert.ok((await colours()).every((colour) => colour !== 'rgba(0, 0, 0, 0)'));
+      const game = await drawn(page);
+      for (const c of (await view(page)).main.controls.filter((x) => x.visible && !x.autosize)) {
+        assert.deepEqual(frame[c.id].box, game[c.id].box, `${c.control} ${c.index}`);
+      }
+    }));
+}
 
 test('a click on Roll and a key R made while the game loads are both answered', { timeout: 60000 }, () =>
   withSite({}, async (page, site) => {
