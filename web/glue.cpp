@@ -69,11 +69,6 @@ EMSCRIPTEN_KEEPALIVE unsigned char* zw_catalogue(int size) {
     return catalogueBuffer(static_cast<std::size_t>(size < 0 ? 0 : size));
 }
 
-// The languages the page has catalogues for, separated by blanks.
-EMSCRIPTEN_KEEPALIVE const char* zw_languages() {
-    return ZANDIRO_LANGUAGES;
-}
-
 // Starts the game in `language` ("" for English) and shows its window.
 EMSCRIPTEN_KEEPALIVE void zw_start(const char* language) {
     if (!textOf(language).empty()) {

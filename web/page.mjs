@@ -3,13 +3,23 @@
 // the game what the player does: presses, releases and double-clicks where
 // they are drawn in the window, keys by their place on the keyboard, and the
 // clicks a screen reader asks for. The game holds every rule of input, and
-// decides what is heard; the page writes no text of its own.
+// decides what is heard; the page writes no text of its own. The page's
+// first frame stands in index.html as the build wrote it, and boot.js has run
+// before this module: it chose the language, fetched and compiled the
+// WebAssembly and kept the inputs made since (window.zandiroBoot).
 import createZandiro from './zandiro.js';
 
-const core = await createZandiro();
+const boot = window.zandiroBoot;
+// The game's WebAssembly, which boot.js fetched and compiled.
+const core = await createZandiro({
+  instantiateWasm(imports, receive) {
+    boot.wasm.then((module) => WebAssembly.instantiate(module, imports)
+      .then((instance) => receive(instance, module)));
+    return {};
+  },
+});
 const game = {
   start: core.cwrap('zw_start', null, ['string']),
-  languages: core.cwrap('zw_languages', 'string', []),
   catalogue: core.cwrap('zw_catalogue', 'number', ['number']),
   palette: core.cwrap('zw_palette', null, ['number', 'number', 'number']),
   press: core.cwrap('zw_press', null, ['number', 'number', 'string']),
@@ -22,9 +32,6 @@ const game = {
   messageClosed: core.cwrap('zw_message_closed', null, []),
   view: () => JSON.parse(core.ccall('zw_view', 'string', [], [])),
 };
-
-// The game as the page reads it, for tests and tools; it changes nothing.
-window.zandiroView = game.view;
 
 const $ = (id) => document.getElementById(id);
 const mainWindow = $('zandiro');
@@ -46,36 +53,11 @@ const state = {
   mainShown: false,
   codeShown: false,
   firstPress: null, // the press a second one may make a double-click of
-  windowWidth: 0,   // the main window's own width, which the page scales down to a screen
 };
 
-// The player's language: the first of the browser's preferred languages that
-// has a catalogue, or English. A language with a region ("pt-BR") also takes
-// the catalogue of the language alone. Chinese goes by its script, which
-// Intl.Locale knows where the tag leaves it out (zh-HK is written in
-// Traditional characters, zh-SG in Simplified).
-const chineseByScript = { Hant: 'zh_TW', Hans: 'zh_CN' };
-
-function catalogueOf(tag, available) {
-  const locale = new Intl.Locale(tag);
-  if (locale.language === 'zh') return chineseByScript[locale.maximize().script];
-  const candidates = [locale.region && `${locale.language}_${locale.region}`, locale.language];
-  return candidates.find((candidate) => candidate && available.includes(candidate));
-}
-
-function chooseLanguage(available) {
-  for (const tag of navigator.languages ?? [navigator.language]) {
-    const found = catalogueOf(tag, available);
-    if (found) return found;
-    if (new Intl.Locale(tag).language === 'en') return '';
-  }
-  return '';
-}
-
-const cataloguePath = (language) => `locale/${language}/LC_MESSAGES/zandiro.mo`;
-
-async function loadCatalogue(language) {
-  const response = await fetch(cataloguePath(language));
+// The catalogue of the language boot.js chose, copied into the game.
+async function loadCatalogue() {
+  const response = await boot.catalogueResponse;
   if (!response.ok) return false;
   const bytes = new Uint8Array(await response.arrayBuffer());
   core.HEAPU8.set(bytes, game.catalogue(bytes.length));
@@ -172,10 +154,16 @@ function applyControl(element, c) {
   applyAccessibility(element, c);
 }
 
-// Restart builds the window's controls anew, and so the page does.
+// The first drawing takes over the elements of the first frame, which the
+// build made from the same controls; Restart builds the window's controls
+// anew, and so the page does.
 function rebuild(shown) {
-  state.elements = shown.controls.map((c) => controlKinds[c.kind].create());
-  controls.replaceChildren(...state.elements);
+  if (state.generation === -1 && controls.children.length === shown.controls.length) {
+    state.elements = [...controls.children];
+  } else {
+    state.elements = shown.controls.map((c) => controlKinds[c.kind].create());
+    controls.replaceChildren(...state.elements);
+  }
   state.applied = [];
   state.generation = shown.generation;
 }
@@ -293,23 +281,37 @@ function isDoubleClick(event, point) {
   return double;
 }
 
-mainWindow.addEventListener('pointerdown', (event) => {
-  const point = windowPoint(event);
-  mainWindow.setPointerCapture(event.pointerId);
-  if (isDoubleClick(event, point)) game.doubleClick(point.x, point.y);
-  else game.press(point.x, point.y, buttonOf(event));
-  draw();
-});
-mainWindow.addEventListener('pointerup', (event) => {
-  const point = windowPoint(event);
-  game.release(point.x, point.y, buttonOf(event));
-  draw();
-});
-// A touch the browser takes over (a scroll) ends outside every control.
-mainWindow.addEventListener('pointercancel', () => {
-  game.release(-1, -1, 'left');
-  draw();
-});
+// Whether the game took a key pressed in one of its windows ("main", "code").
+const sendKey = (windowName, event) =>
+  game.key(windowName, event.code, event.key, event.shiftKey, event.ctrlKey, event.altKey,
+           event.metaKey, event.repeat);
+
+// The main window's presses, releases and keys: as they come, and those
+// boot.js kept before the start, which it has already captured.
+const mainInputs = {
+  pointerdown(event) {
+    const point = windowPoint(event);
+    if (event.eventPhase !== Event.NONE) mainWindow.setPointerCapture(event.pointerId);
+    if (isDoubleClick(event, point)) game.doubleClick(point.x, point.y);
+    else game.press(point.x, point.y, buttonOf(event));
+    draw();
+  },
+  pointerup(event) {
+    const point = windowPoint(event);
+    game.release(point.x, point.y, buttonOf(event));
+    draw();
+  },
+  // A touch the browser takes over (a scroll) ends outside every control.
+  pointercancel() {
+    game.release(-1, -1, 'left');
+    draw();
+  },
+  keydown(event) {
+    if (!sendKey('main', event)) return;
+    event.preventDefault();
+    draw();
+  },
+};
 // The window keeps the keyboard when one of its buttons is pressed.
 mainWindow.addEventListener('mousedown', (event) => {
   event.preventDefault();
@@ -323,17 +325,6 @@ mainWindow.addEventListener('click', (event) => {
     game.activate(place.id);
     draw();
   }
-});
-
-// Whether the game took a key pressed in one of its windows ("main", "code").
-const sendKey = (windowName, event) =>
-  game.key(windowName, event.code, event.key, event.shiftKey, event.ctrlKey, event.altKey,
-           event.metaKey, event.repeat);
-
-mainWindow.addEventListener('keydown', (event) => {
-  if (!sendKey('main', event)) return;
-  event.preventDefault();
-  draw();
 });
 
 // Every key counts in the code window, as its codes are keys and not
@@ -357,33 +348,32 @@ message.addEventListener('close', () => {
   draw();
 });
 
-// The game is drawn at its own size, or scaled down to a narrower screen.
-function fitToScreen() {
-  const scale = Math.min(1, innerWidth / state.windowWidth);
-  document.documentElement.style.setProperty('--scale', String(scale));
-}
-
 const darkScheme = matchMedia('(prefers-color-scheme: dark)');
 darkScheme.addEventListener('change', () => {
   tellPalette();
   draw();
 });
-addEventListener('resize', fitToScreen);
 
-const language = chooseLanguage(game.languages().split(' '));
-const translated = language !== '' && await loadCatalogue(language);
+const { language } = boot;
+const translated = language !== '' && await loadCatalogue();
 document.documentElement.lang = translated ? language.replace('_', '-') : 'en';
 tellPalette();
 game.start(translated ? language : '');
-// Scaled before the first drawing, so that the browser lays the page out once.
-const first = game.view();
-state.windowWidth = first.main.width;
-fitToScreen();
-draw(first);
+// The first frame's elements drawn as the game stands, in its language; the
+// first frame's own rules and hidden captions then give way to them.
+draw();
+controls.classList.remove('static');
+document.documentElement.classList.remove('translating');
+// The inputs made before the start, through the same entry, in order.
+const early = boot.takeInputs();
+for (const [type, handle] of Object.entries(mainInputs)) mainWindow.addEventListener(type, handle);
+for (const event of early) mainInputs[event.type](event);
+// The game as the page reads it, for tests and tools; it changes nothing.
+window.zandiroView = game.view;
 
 // Offline after one visit: the service worker keeps the site's files, and the
 // catalogue of the language in use, in Cache Storage. The game needs none of
 // it: where the browser refuses the worker, the page plays on.
-const catalogue = translated ? cataloguePath(language) : '';
+const catalogue = translated ? boot.catalogue : '';
 navigator.serviceWorker?.register(`service-worker.js?catalogue=${encodeURIComponent(catalogue)}`)
   .catch(() => {});

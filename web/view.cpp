@@ -24,49 +24,18 @@ struct PlaceName {
 constexpr PlaceName placeNames[] = {
     {FocusKind::Die, "die-"}, {FocusKind::Category, "category-"}, {FocusKind::Button, "button-"}};
 
-std::string cssColour(Rgb rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.r, rgb.g, rgb.b);
-    return text;
-}
-
-const char* kindName(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label:
-        return "label";
-    case ControlKind::PushButton:
-        return "button";
-    case ControlKind::Image:
-        return "image";
-    case ControlKind::RoundedRect:
-        return "roundrect";
-    case ControlKind::Circle:
-        return "circle";
-    }
-    return "label";
-}
-
 bool isGenericFamily(std::string_view family) {
     return family == "serif" || family == "sans-serif" || family == "monospace";
 }
 
-// The font as CSS gives it: the family stack, quoted but for generic
-// families; the size in pixels; the weight of the stand-ins, which the
-// font's own face, where the visitor has it, is drawn at without a bold the
-// browser would make up.
+// The font as CSS gives it: the family stack; the size in pixels; the weight
+// of the stand-ins, which the font's own face, where the visitor has it, is
+// drawn at without a bold the browser would make up.
 void writeFont(JsonWriter& json, const Font& font) {
-    const FontFaces faces = fontFaces(font);
-    std::string stack;
-    for (const std::string& family : faces.families) {
-        if (!stack.empty()) {
-            stack += ", ";
-        }
-        stack += isGenericFamily(family) ? family : "\"" + family + "\"";
-    }
     json.beginObject();
-    json.field("family", stack);
+    json.field("family", fontFamilies(font));
     json.field("size", pixelSize(font));
-    json.field("weight", faces.standInWeight);
+    json.field("weight", fontFaces(font).standInWeight);
     json.endObject();
 }
 
@@ -95,14 +64,6 @@ void writePlace(JsonWriter& json, const Program& program, const Control& c, Focu
     case FocusKind::None:
         break;
     }
-}
-
-// The distance from the window's edge where its lines start to the control's
-// own: from the left, or in a language read right to left from the right, where
-// the window is drawn mirrored but for a die's parts, which keep their places
-// within its cell so that its face is drawn as in left to right.
-int inlineStart(const Control& c, int windowWidth) {
-    return readsRightToLeft() ? windowWidth - mirroredLeft(c, windowWidth) - c.width : c.left;
 }
 
 void writeControl(JsonWriter& json, const Control& c, int z, Rgb paletteText, Rgb behind,
@@ -148,11 +109,7 @@ void writeWindow(JsonWriter& json, const WindowFrame& window) {
 
 void writeMainWindow(JsonWriter& json, const Program& program, Rgb paletteText) {
     const Form& form = program.zandiro.form;
-    std::vector<int> depth(static_cast<std::size_t>(form.size()), 0);
-    int position = 0;
-    for (ControlId id : form.drawingOrder()) {
-        depth[static_cast<std::size_t>(id)] = position++;
-    }
+    const std::vector<int> depth = drawingDepths(form);
     json.beginObject();
     writeWindow(json, program.zandiro.window);
     json.field("width", mainClientWidth);
@@ -200,6 +157,52 @@ void writeTexts(JsonWriter& json) {
 }
 
 } // namespace
+
+std::string cssColour(Rgb rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.r, rgb.g, rgb.b);
+    return text;
+}
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::PushButton:
+        return "button";
+    case ControlKind::Image:
+        return "image";
+    case ControlKind::RoundedRect:
+        return "roundrect";
+    case ControlKind::Circle:
+        return "circle";
+    }
+    return "label";
+}
+
+std::string fontFamilies(const Font& font) {
+    std::string stack;
+    for (const std::string& family : fontFaces(font).families) {
+        if (!stack.empty()) {
+            stack += ", ";
+        }
+        stack += isGenericFamily(family) ? family : "\"" + family + "\"";
+    }
+    return stack;
+}
+
+int inlineStart(const Control& c, int windowWidth) {
+    return readsRightToLeft() ? windowWidth - mirroredLeft(c, windowWidth) - c.width : c.left;
+}
+
+std::vector<int> drawingDepths(const Form& form) {
+    std::vector<int> depth(static_cast<std::size_t>(form.size()), 0);
+    int position = 0;
+    for (ControlId id : form.drawingOrder()) {
+        depth[static_cast<std::size_t>(id)] = position++;
+    }
+    return depth;
+}
 
 std::string placeId(FocusPlace place) {
     for (const PlaceName& entry : placeNames) {

@@ -12,11 +12,11 @@ export async function waitFor(site, script) {
   }
 }
 
-// The built site in a fresh browser with `options` (see openSite); the
-// game's window is shown.
+// The built site in a fresh browser with `options` (see openSite); the game
+// has started and drawn its window.
 export async function openGame(options = {}) {
   const site = await openSite('', options);
-  await waitFor(site, () => document.querySelector('#zandiro:not([hidden])') !== null);
+  await waitFor(site, () => window.zandiroView !== undefined);
   return site;
 }
 

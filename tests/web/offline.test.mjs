@@ -31,7 +31,7 @@ test('installable; a new build takes over; a whole game offline', { timeout: 180
 
   await context.setOffline(true);
   await page.reload(); // the page starts only with the catalogue of its language
-  await page.waitForSelector('#zandiro:not([hidden])');
+  await page.waitForFunction(() => window.zandiroView);
   const player = { evaluate: (script, argument) => page.evaluate(script, argument), click: (x, y) => page.mouse.click(x, y) };
   for (let c = 1; c <= 13; ++c) await click(player, 'button-1').then(() => click(player, `category-${c}`));
   await page.locator('#message').waitFor();
