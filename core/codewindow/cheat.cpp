@@ -1,8 +1,8 @@
 #include "codewindow/cheat.h"
 
-#include "input/virtualkeys.h"
 #include "game/numbertext.h"
 #include "game/translation.h"
+#include "input/virtualkeys.h"
 
 #include <array>
 #include <optional>
