@@ -20,6 +20,19 @@ export async function openGame(options = {}) {
   return site;
 }
 
+// Runs `body` on a fresh game (see openGame), which must leave no error in
+// the page, and closes it.
+export async function withGame(options, body) {
+  const site = await openGame(options);
+  try {
+    await body(site);
+    const errors = await site.errors();
+    if (errors.length > 0) throw new Error(`errors in the page: ${errors.join('; ')}`);
+  } finally {
+    await site.close();
+  }
+}
+
 // The game as the page reads it from the core (web/view.cpp).
 export function view(site) {
   return site.evaluate(() => window.zandiroView());

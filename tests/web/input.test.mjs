@@ -4,17 +4,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { phone } from './browser.mjs';
-import { click, control, faces, openGame, screenPoint, shown, view, waitFor } from './game.mjs';
-
-async function withGame(options, body) {
-  const site = await openGame(options);
-  try {
-    await body(site);
-    assert.deepEqual(await site.errors(), []);
-  } finally {
-    await site.close();
-  }
-}
+import { click, control, faces, withGame, screenPoint, shown, view, waitFor } from './game.mjs';
 
 const place = async (site, id) => control(await view(site), id);
 

@@ -5,18 +5,8 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { gzipSync } from 'node:zlib';
-import { attribute, box, click, clickElement, control, faces, openGame, screenPoint, shown, text, view }
+import { attribute, box, click, clickElement, control, faces, withGame, screenPoint, shown, text, view }
   from './game.mjs';
-
-async function withGame(options, body) {
-  const site = await openGame(options);
-  try {
-    await body(site);
-    assert.deepEqual(await site.errors(), []);
-  } finally {
-    await site.close();
-  }
-}
 
 // Each control's element as drawn: its box in the window and its colours.
 const drawnControls = (site) => site.evaluate(() => [...document.querySelectorAll('#zandiro .controls > *')]
