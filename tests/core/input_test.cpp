@@ -1,7 +1,6 @@
 #include "game/layout.h"
 #include "gamefixture.h"
 #include "input/direction.h"
-#include "input/speech.h"
 #include "input/virtualkeys.h"
 
 #include <clocale>
@@ -39,10 +38,6 @@ class InputTest : public GameTest {
         Input tab = keyDown(GameWindow::Main, vk::tab, modifiers);
         tab.tabLeaves = true;
         return program.handle(tab);
-    }
-    int serial() const { return program.announcement().serial; }
-    std::string heard() const {
-        return announcementText(z, program.module1, program.announcement());
     }
 };
 
@@ -127,54 +122,6 @@ TEST_F(InputTest, KeysThatActOnceWhileHeldAndTabAtTheEdges) {
     EXPECT_FALSE(leavingKey({true}));
     EXPECT_TRUE(leavingKey());
     EXPECT_EQ(program.keyboard.focus(), order[1]) << "Tab within the game moves on";
-}
-
-// Whatever the input, what it changed is said once, and nothing else.
-TEST_F(InputTest, EachInputThatChangesTheGameIsAnnouncedOnce) {
-    platform.rollFaces({1, 2, 3, 4, 6});
-    clickAt(ctl("press"));
-    EXPECT_EQ(serial(), 1);
-    EXPECT_EQ(heard(), "Rolled 1, 2, 3, 4, 6, 2 rolls left");
-    pressDie(3);
-    EXPECT_EQ(serial(), 2);
-    EXPECT_EQ(heard(), "Die 3: 3, held");
-    program.handle(activateAt({FocusKind::Category, categoryCount}));
-    EXPECT_EQ(serial(), 3);
-    EXPECT_EQ(heard(), "Chance: 16, total 16");
-
-    platform.rollFaces({6, 6, 6, 6, 6});
-    clickOn("press");
-    program.handle(activateAt({FocusKind::Category, categoryCount}));
-    program.handle(activateAt({FocusKind::Category, 99}));
-    key(vk::tab);
-    EXPECT_EQ(serial(), 4) << "a used category, no place and Tab say nothing";
-}
-
-class BoxAfterEvent : public FakePlatform {
-  public:
-    bool showsBoxAfterEvent() const override { return true; }
-};
-
-// A page shows the box once the event has returned: until it is closed the
-// game takes nothing, and after the end of the program nothing at all.
-TEST(Input, TheGameWaitsForTheBoxAndEndsWithTheProgram) {
-    BoxAfterEvent platform;
-    Program program(platform);
-    program.start();
-    const Control& reveal = program.zandiro.control("Label2");
-    program.handle(pressAt(reveal.left + 1, reveal.top + 1));
-    program.handle(releaseAt(reveal.left + 1, reveal.top + 1));
-    ASSERT_TRUE(program.openMessage().has_value());
-    EXPECT_FALSE(program.handle(activateAt(rollButton)));
-    EXPECT_FALSE(program.handle(closeBoxOf(GameWindow::Main)));
-    EXPECT_EQ(program.zandiro.rolls, 0);
-    EXPECT_TRUE(program.handle(messageClosed()));
-    EXPECT_FALSE(program.openMessage().has_value());
-
-    EXPECT_TRUE(program.handle(closeBoxOf(GameWindow::Main)));
-    EXPECT_TRUE(program.ended());
-    EXPECT_FALSE(program.handle(activateAt(rollButton)));
-    EXPECT_EQ(platform.endRequests, 1);
 }
 
 } // namespace
