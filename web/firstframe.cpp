@@ -1,20 +1,24 @@
-// Writes the page's first frame at build time, so that the browser paints the
-// game's window before any script runs: the game as it starts, in English,
-// read through the page's view, as the main window's elements in the built
-// index.html, and the rules that place and draw them after the built
-// page.css (the page's Content-Security-Policy allows no style attributes).
-// The rules hold only while the controls' toolbar has the class "static":
-// the page's module takes these elements over, draws the game on them and
-// takes the class away. It also writes boot.js, the script that runs before
-// the first paint, with the languages the site has catalogues for and those
-// of them that the game reads right to left, for which boot.js mirrors the
-// frame at once.
+// Writes the page at build time, so that the browser paints the game's window
+// before any file but the page has come and before any script but the page's
+// own has run: the game as it starts, in English, read through the page's
+// view, as the main window's elements in the built index.html, and the rules
+// that place and draw them after the page's style sheet (the page's
+// Content-Security-Policy allows no style attributes). The rules hold only
+// while the controls' toolbar has the class "static": the page's module takes
+// these elements over, draws the game on them and takes the class away.
+// The style sheet and boot.js, the script that runs before the first paint,
+// stand in the page itself, each allowed by the digest of its text in the
+// page's Content-Security-Policy; boot.js gets the languages the site has
+// catalogues for and those of them that the game reads right to left, for
+// which it mirrors the frame at once.
 //
 //   zandiro_firstframe <templates folder> <locale folder> <site folder> <language>...
 //
 // The templates are index.html, page.css and boot.js; index.html marks where
-// the window's controls go with the comment below. The locale folder holds
-// the compiled catalogues, <language>/LC_MESSAGES/<domain>.mo.
+// the window's controls go with the comment below, and where the style sheet,
+// boot.js and their digests go with @PAGE_CSS@, @BOOT_JS@, @STYLE_SHA256@ and
+// @BOOT_SHA256@. The locale folder holds the compiled catalogues,
+// <language>/LC_MESSAGES/<domain>.mo.
 #include "form/contrast.h"
 #include "form/fontfaces.h"
 #include "game/game.h"
@@ -24,6 +28,8 @@
 #include "web/catalogue.h"
 #include "web/view.h"
 #include "web/webplatform.h"
+
+#include <emscripten.h>
 
 #include <algorithm>
 #include <fstream>
@@ -169,6 +175,20 @@ bool write(const std::string& path, const std::string& text) {
     return static_cast<bool>(out.flush());
 }
 
+// The SHA-256 digest of `text` in base64, from node's crypto, which the
+// build runs this program in.
+EM_JS(void, sha256Base64, (const char* text, int size, char* digest), {
+    const hash = require('crypto').createHash('sha256');
+    stringToUTF8(hash.update(HEAPU8.subarray(text, text + size)).digest('base64'), digest, 45);
+});
+
+// A Content-Security-Policy source that allows the element whose text is `text`.
+std::string hashSource(const std::string& text) {
+    char digest[45] = {};
+    sha256Base64(text.data(), static_cast<int>(text.size()), digest);
+    return std::string("'sha256-") + digest + "'";
+}
+
 // `text` with `marker` replaced by `value`; nothing where it has no marker.
 std::optional<std::string> filled(std::optional<std::string> text, std::string_view marker,
                                   const std::string& value) {
@@ -221,22 +241,33 @@ int main(int argc, char** argv) {
     WebPlatform platform;
     const zandiro::Game game(platform);
     const Frame frame = firstFrame(game.program());
-    const std::optional<std::string> page =
-        filled(contentsOf(templates + "/index.html"), marker, frame.markup);
     const std::optional<std::string> style = contentsOf(templates + "/page.css");
     const std::optional<std::string> mirrored = rightToLeft(locale, languages);
     const std::optional<std::string> boot =
         filled(filled(contentsOf(templates + "/boot.js"), "@LANGUAGES@", languageList),
                "@RIGHT_TO_LEFT@", mirrored.value_or(""));
-    if (!page || !style || !mirrored || !boot) {
+    if (!style || !mirrored || !boot) {
         std::cerr << "zandiro_firstframe: a template or catalogue is missing or has no marker\n";
         return 1;
     }
-    const bool written = write(site + "/index.html", *page) &&
-                         write(site + "/page.css", *style + frame.rules) &&
-                         write(site + "/boot.js", *boot);
-    if (!written) {
-        std::cerr << "zandiro_firstframe: cannot write into " << site << "\n";
+    const std::string sheet = *style + frame.rules;
+    // Neither text may end the element it stands in.
+    if (sheet.find("</") != std::string::npos || boot->find("</") != std::string::npos) {
+        std::cerr << "zandiro_firstframe: the style sheet or boot.js holds \"</\"\n";
+        return 1;
     }
-    return written ? 0 : 1;
+    std::optional<std::string> page =
+        filled(contentsOf(templates + "/index.html"), marker, frame.markup);
+    page = filled(filled(page, "@STYLE_SHA256@", hashSource(sheet)), "@BOOT_SHA256@",
+                  hashSource(*boot));
+    page = filled(filled(page, "@PAGE_CSS@", sheet), "@BOOT_JS@", *boot);
+    if (!page) {
+        std::cerr << "zandiro_firstframe: index.html lacks a marker\n";
+        return 1;
+    }
+    if (!write(site + "/index.html", *page)) {
+        std::cerr << "zandiro_firstframe: cannot write into " << site << "\n";
+        return 1;
+    }
+    return 0;
 }

@@ -22,12 +22,12 @@ test('installable; a new build takes over; a whole game offline', { timeout: 180
   assert.deepEqual((await (await context.newCDPSession(page)).send('Page.getInstallabilityErrors')).installabilityErrors, []);
 
   const [old] = await page.evaluate(() => navigator.serviceWorker.ready.then(() => caches.keys()));
-  await appendFile(`${site}/page.css`, '/* the next build */\n');
+  await appendFile(`${site}/page.mjs`, '// the next build\n');
   execFileSync('cmake', [`-DSITE=${site}`, '-P', new URL('../../web/service-worker.cmake', import.meta.url).pathname]);
   await page.reload(); // finds the new worker, which takes over and drops the old cache
   while ((await page.evaluate(() => caches.keys())).includes(old)) await page.waitForTimeout(100);
   await page.reload();
-  assert.match(await page.evaluate(() => fetch('page.css').then((response) => response.text())), /the next build/);
+  assert.match(await page.evaluate(() => fetch('page.mjs').then((response) => response.text())), /the next build/);
 
   await context.setOffline(true);
   await page.reload(); // the page starts only with the catalogue of its language

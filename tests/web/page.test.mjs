@@ -98,7 +98,8 @@ test('the reveal label\'s box, then a game to its end and Exit; each file fetche
     }
     assert.ok(transferred <= 100 * 1024, `a first visit transfers ${transferred} bytes after gzip -9`);
     const policy = await attribute(site, 'meta[http-equiv=Content-Security-Policy]', 'content');
-    assert.match(policy, /script-src 'self' 'wasm-unsafe-eval';/);
+    // The page's own style sheet and boot script, each by its digest.
+    assert.match(policy, /script-src 'self' 'sha256-[\w+/]+=' 'wasm-unsafe-eval'; style-src 'sha256-[\w+/]+=';/);
     assert.doesNotMatch(policy, /unsafe-inline/);
   }));
 
