@@ -1,20 +1,7 @@
-#include "game/layout.h"
 #include "gamefixture.h"
-#include "input/direction.h"
 #include "input/virtualkeys.h"
 
-#include <clocale>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <libintl.h>
-
-// The WebAssembly build's C library reads no catalogue from a file, so the
-// right-to-left window is tested natively.
-#ifndef __EMSCRIPTEN__
-extern "C" int _nl_msg_cat_cntr; // moved on, gettext reads LANGUAGE afresh
-#endif
 
 namespace zandiro::testing {
 namespace {
@@ -40,51 +27,6 @@ class InputTest : public GameTest {
         return program.handle(tab);
     }
 };
-
-#ifndef __EMSCRIPTEN__
-// A catalogue of one text, the direction marker, in a language read right to
-// left: the smallest a right-to-left language can be, in gettext's format.
-class RightToLeft {
-  public:
-    RightToLeft() {
-        std::filesystem::create_directories(root_ / "rtl" / "LC_MESSAGES");
-        std::ofstream mo(root_ / "rtl" / "LC_MESSAGES" / ZANDIRO_TEXT_DOMAIN ".mo");
-        // Magic, revision, one text, its tables at 28 and 36, no hash table;
-        // the English (18 bytes) at 44, its translation (3 bytes) at 63.
-        const std::uint32_t header[] = {0x950412de, 0, 1, 28, 36, 0, 44, 18, 44, 3, 63};
-        const char texts[] = "text direction\4LTR\0RTL";
-        mo.write(reinterpret_cast<const char*>(header), sizeof header).write(texts, sizeof texts);
-        mo.close();
-        use(root_.c_str(), "rtl", "C.UTF-8");
-    }
-    ~RightToLeft() {
-        use("", "", "C");
-        std::filesystem::remove_all(root_);
-    }
-
-  private:
-    static void use(const char* dir, const char* language, const char* locale) {
-        bindtextdomain(ZANDIRO_TEXT_DOMAIN, dir);
-        std::setlocale(LC_MESSAGES, locale);
-        setenv("LANGUAGE", language, 1);
-        ++_nl_msg_cat_cntr;
-    }
-    std::filesystem::path root_ = std::filesystem::temp_directory_path() / "zandiro-rtl-test";
-};
-
-TEST_F(InputTest, AMirroredWindowSwapsTheArrowsAndThePressesBack) {
-    const RightToLeft language;
-    ASSERT_TRUE(readsRightToLeft());
-    program.keyboard.focusOn(die(1));
-    key(vk::left);
-    EXPECT_EQ(program.keyboard.focus(), die(2)) << "Left on screen is the game's Right";
-    key(vk::right);
-    EXPECT_EQ(program.keyboard.focus(), die(1));
-    const Control& body = z.Rect(2);
-    program.handle(pressAt(mainClientWidth - body.left - 10, body.top + 10));
-    EXPECT_TRUE(held(2)) << "a press where die 2 is drawn reaches die 2";
-}
-#endif
 
 TEST_F(InputTest, PushButtonsTakeTheFocusAndTheSecondPressOfADoubleClick) {
     program.keyboard.focusOn(die(3));

@@ -3,6 +3,7 @@
 #include "game/layout.h"
 #include "game/scorecard.h"
 #include "input/direction.h"
+#include "input/virtualkeys.h"
 #include "shell/cheatwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/shell.h"
@@ -11,10 +12,9 @@
 #include <QLabel>
 #include <QStyleOptionButton>
 #include <QTextLayout>
-#include <algorithm>
-#include <array>
 #include <clocale>
 #include <libintl.h>
+#include <string_view>
 
 extern "C" int _nl_msg_cat_cntr; // moved on, gettext reads LANGUAGE afresh
 
@@ -63,42 +63,40 @@ void expectCaptionsFit(const QString& language, Shell& shell) {
     }
 }
 
-// The dice that give each category its widest score, in scorecard order.
-constexpr std::array<std::array<int, 5>, categoryCount> widest{{{1, 1, 1, 1, 1},
-                                                                {2, 2, 2, 2, 2},
-                                                                {3, 3, 3, 3, 3},
-                                                                {4, 4, 4, 4, 4},
-                                                                {5, 5, 5, 5, 5},
-                                                                {6, 6, 6, 6, 6},
-                                                                {6, 6, 6, 6, 6},
-                                                                {6, 6, 6, 6, 6},
-                                                                {6, 6, 6, 5, 5},
-                                                                {1, 2, 3, 4, 5},
-                                                                {2, 3, 4, 5, 6},
-                                                                {6, 6, 6, 6, 6},
-                                                                {6, 6, 6, 6, 6}}};
+// Rolls the dice that give a category its widest score: five of its face in
+// the upper section, a full house and the straights, five sixes elsewhere.
+void rollWidest(FakePlatform& platform, ControlRef category) {
+    const std::string_view name = category.name;
+    const int face = name == "numbers" ? category.index : 6;
+    if (name == "fullh") {
+        platform.rollFaces({6, 6, 6, 5, 5});
+    } else if (name == "sstr") {
+        platform.rollFaces({1, 2, 3, 4, 5});
+    } else if (name == "lstr") {
+        platform.rollFaces({2, 3, 4, 5, 6});
+    } else {
+        platform.rollFaces({face, face, face, face, face});
+    }
+}
 
 // Every category at its widest score, the totals at five digits: Zandiro,
 // whose caption is the same in every language, stays open while it scores.
 void scoreWidest(Shell& shell, FakePlatform& platform) {
     const auto turn = [&](int category) {
-        const auto& faces = widest[static_cast<std::size_t>(category - 1)];
-        platform.rollFaces({faces[0], faces[1], faces[2], faces[3], faces[4]});
+        rollWidest(platform, categoryControl(category));
         shell.deliver(activateAt({FocusKind::Button, 1}));
         shell.deliver(activateAt({FocusKind::Category, category}));
     };
-    const auto isZandiro = [](const Category& c) {
-        return std::string_view(c.label.name) == "fvkind";
+    const auto isZandiro = [](int c) {
+        return std::string_view(categoryControl(c).name) == "fvkind";
     };
-    const int zandiro =
-        static_cast<int>(std::find_if(std::begin(scorecard), std::end(scorecard), isZandiro) -
-                         std::begin(scorecard)) +
-        1;
-    while (shell.program().zandiro.grandtotal < 10000) {
-        turn(zandiro);
+    for (int c = 1; c <= categoryCount; ++c) {
+        while (isZandiro(c) && shell.program().zandiro.grandtotal < 10000) {
+            turn(c);
+        }
     }
     for (int c = 1; c <= categoryCount; ++c) {
-        if (c != zandiro) {
+        if (!isZandiro(c)) {
             turn(c);
         }
     }
@@ -144,6 +142,40 @@ TEST(TranslationFit, EveryCaptionFitsItsControlInEveryLanguage) {
         EXPECT_LE(lines(label->text()), lines(english))
             << language.toStdString() << ": code window";
     }
+    useLanguage(QString());
+}
+
+// In a language read right to left the window is drawn mirrored: the arrows
+// move as drawn, and a press reaches the die drawn there.
+TEST(RightToLeft, ArrowsAndPressesAreTurnedBack) {
+    FakePlatform platform;
+    const auto focusAfter = [&](const QString& language, std::int16_t key) {
+        useLanguage(language);
+        Shell shell(platform);
+        shell.start();
+        platform.rollFaces({1, 2, 3, 4, 5});
+        shell.deliver(activateAt({FocusKind::Button, 1}));
+        for (int tab = 0; tab < 30 && shell.program().keyboard.focus().kind != FocusKind::Die;
+             ++tab) {
+            shell.deliver(keyDown(GameWindow::Main, vk::tab));
+        }
+        shell.deliver(keyDown(GameWindow::Main, key));
+        return shell.program().keyboard.focus();
+    };
+    ASSERT_NE(focusAfter(QString(), vk::left), focusAfter(QString(), vk::right));
+    EXPECT_EQ(focusAfter(QStringLiteral("he"), vk::left), focusAfter(QString(), vk::right));
+    EXPECT_EQ(focusAfter(QStringLiteral("he"), vk::right), focusAfter(QString(), vk::left));
+
+    ASSERT_TRUE(readsRightToLeft());
+    Shell shell(platform);
+    shell.start();
+    platform.rollFaces({1, 2, 3, 4, 5});
+    shell.deliver(activateAt({FocusKind::Button, 1}));
+    const Control& body = shell.program().zandiro.Rect(2);
+    const double x = mirroredX(body.left + 10, mainClientWidth);
+    shell.deliver(pressAt(x, body.top + 10));
+    shell.deliver(releaseAt(x, body.top + 10));
+    EXPECT_TRUE(shell.program().zandiro.Hold(2).visible) << "a press where die 2 is drawn holds it";
     useLanguage(QString());
 }
 
