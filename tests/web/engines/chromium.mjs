@@ -1,6 +1,7 @@
 // Debian's chromium, headless, through playwright-core, which never downloads
 // a browser of its own.
 import { chromium } from 'playwright-core';
+import { pageOperations } from './page-operations.mjs';
 
 export const flags = [
   '--disable-gpu',
@@ -23,17 +24,10 @@ export async function launch({ locale, dark, phone }) {
     locale, colorScheme: dark ? 'dark' : 'light',
     ...(phone && { viewport: phone, hasTouch: true, isMobile: true }),
   })).newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(String(error)));
-  page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
   return {
-    goto: (url) => page.goto(url),
-    evaluate: (script, argument) => page.evaluate(script, argument),
-    click: (x, y) => page.mouse.click(x, y),
+    ...pageOperations(page),
     doubleClick: (x, y) => page.mouse.dblclick(x, y),
-    tap: (x, y) => page.touchscreen.tap(x, y),
     press: (key) => page.keyboard.press(key),
-    errors: async () => errors,
     close: () => browser.close(),
   };
 }

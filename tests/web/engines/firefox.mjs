@@ -1,6 +1,7 @@
 // Debian's firefox-esr, headless, over WebDriver BiDi through puppeteer-core,
 // which never downloads a browser of its own.
 import puppeteer from 'puppeteer-core';
+import { pageOperations } from './page-operations.mjs';
 
 // Firefox has no options for a language or a colour scheme, but preferences.
 const preferences = ({ locale, dark }) => ({
@@ -29,17 +30,10 @@ export async function launch(options) {
   });
   const page = (await browser.pages())[0] ?? await browser.newPage();
   if (options.phone) await page.setViewport({ ...options.phone, hasTouch: true, isMobile: true });
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(String(error)));
-  page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
   return {
-    goto: (url) => page.goto(url),
-    evaluate: (script, argument) => page.evaluate(script, argument),
-    click: (x, y) => page.mouse.click(x, y),
+    ...pageOperations(page),
     doubleClick: (x, y) => page.mouse.click(x, y, { count: 2 }),
-    tap: (x, y) => page.touchscreen.tap(x, y),
     press: (keys) => press(page.keyboard, keys),
-    errors: async () => errors,
     close: () => browser.close(),
   };
 }
