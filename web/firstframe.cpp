@@ -95,10 +95,6 @@ std::string element(const Control& c) {
     return kind.tag == "img" ? out : out + escaped(c.caption) + "</" + kind.tag + ">";
 }
 
-std::string background(const Control& c) {
-    return c.background && !c.transparent ? cssColour(*c.background) : std::string();
-}
-
 std::string colour(const Control& c, Rgb paletteText) {
     return cssColour(captionColour(c, paletteText, mainBackground));
 }
@@ -118,11 +114,11 @@ std::string declarations(const Control& c, int depth) {
             << "px;font-weight:" << fontFaces(*c.font).standInWeight << ";";
     }
     if (c.kind == ControlKind::Label) {
-        const std::string fill = background(c);
+        const std::string fill = cssFill(c);
         out << "color:" << colour(c, lightText)
             << ";background-color:" << (fill.empty() ? "transparent" : fill) << ";";
-    } else if (c.kind != ControlKind::PushButton && !background(c).empty()) {
-        out << "background-color:" << background(c) << ";";
+    } else if (c.kind != ControlKind::PushButton && !cssFill(c).empty()) {
+        out << "background-color:" << cssFill(c) << ";";
     }
     return out.str();
 }

@@ -78,8 +78,8 @@ void writeControl(JsonWriter& json, const Control& c, int z, Rgb paletteText, Rg
     json.field("width", c.width);
     json.field("height", c.height);
     json.key("background");
-    if (c.background && !c.transparent) {
-        json.value(cssColour(*c.background));
+    if (const std::string fill = cssFill(c); !fill.empty()) {
+        json.value(fill);
     } else {
         json.null();
     }
@@ -162,6 +162,10 @@ std::string cssColour(Rgb rgb) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.r, rgb.g, rgb.b);
     return text;
+}
+
+std::string cssFill(const Control& c) {
+    return c.background && !c.transparent ? cssColour(*c.background) : std::string();
 }
 
 const char* kindName(ControlKind kind) {

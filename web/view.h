@@ -21,7 +21,8 @@ namespace zandiro::web {
 std::string viewJson(const Program& program, Rgb paletteText);
 
 // How the page draws a control, for the view and for the first frame the
-// build writes into the page: a colour as #rrggbb; the kind's name
+// build writes into the page: a colour as #rrggbb; a control's fill as one,
+// or "" where it has none and what is behind it shows; the kind's name
 // ("label", "button", "image", "roundrect", "circle"); the font's family
 // stack, quoted but for generic families; the distance from the window's
 // edge where its lines start to the control's own (in a language read right
@@ -29,6 +30,7 @@ std::string viewJson(const Program& program, Rgb paletteText);
 // parts, which keep their places within its cell so that its face is drawn as
 // in left to right); each control's place in the drawing order, by id.
 std::string cssColour(Rgb rgb);
+std::string cssFill(const Control& c);
 const char* kindName(ControlKind kind);
 std::string fontFamilies(const Font& font);
 int inlineStart(const Control& c, int windowWidth);

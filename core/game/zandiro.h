@@ -72,7 +72,6 @@ class Zandiro {
     Control& pip(int k) { return form.get("pip", k); }
     const Control& pip(int k) const { return form.get("pip", k); }
     Control& numbers(int k) { return form.get("numbers", k); }
-    const Control& numbers(int k) const { return form.get("numbers", k); }
     // A category is used exactly while its label's text is the used colour,
     // blue.
     bool isUsed(std::string_view name, int index = -1) const;

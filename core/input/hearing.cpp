@@ -31,7 +31,7 @@ Hearable hearable(const Zandiro& z, FocusPlace focus) {
     h.rolls = z.rolls;
     h.dice = z.dice;
     for (int d = 1; d <= diceCount; ++d) {
-        h.held[d] = z.form.get("Hold", d).visible;
+        h.held[d] = z.Hold(d).visible;
     }
     for (int c = 1; c <= categoryCount; ++c) {
         const ControlRef ref = categoryControl(c);

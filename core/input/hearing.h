@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/board.h"
 #include "game/scorecard.h"
 #include "game/zandiro.h"
 #include "input/keyboard.h"
@@ -26,8 +27,8 @@ struct Announcement {
 struct Hearable {
     int generation = 0;
     int rolls = 0;
-    std::array<std::int32_t, 6> dice{};
-    std::array<bool, 6> held{};
+    decltype(Zandiro::dice) dice{};
+    std::array<bool, diceCount + 1> held{};
     std::array<std::string, categoryCount + 1> captions;
     std::array<bool, categoryCount + 1> used{};
     FocusPlace focus;
